@@ -1,0 +1,131 @@
+#include "tally/pick_tally.h"
+
+#include "runtime/checked_int16.h"
+#include "runtime/number_text.h"
+#include "runtime/random_source.h"
+#include "tally/pick_display.h"
+#include "tally/score_draw.h"
+
+#include <string_view>
+
+namespace gridwick {
+
+namespace {
+
+    constexpr std::string_view winnerMarker = "WINNER!!";
+    constexpr std::string_view emptyText;
+
+    // Clears the running flag and any remembered press however the chain ends, so that an
+    // error in the middle of a batch leaves the tally ready for the next action.
+    class StepRunningGuard {
+    public:
+        StepRunningGuard(bool& running, bool& pending) noexcept
+            : running_(running)
+            , pending_(pending)
+        {
+            running_ = true;
+        }
+        StepRunningGuard(const StepRunningGuard&) = delete;
+        StepRunningGuard& operator=(const StepRunningGuard&) = delete;
+        ~StepRunningGuard()
+        {
+            running_ = false;
+            pending_ = false;
+        }
+
+    private:
+        bool& running_;
+        bool& pending_;
+    };
+
+} // namespace
+
+PickTally::PickTally(PickDisplay& display, RandomSource& random) noexcept
+    : display_(display)
+    , random_(random)
+{
+}
+
+void PickTally::press()
+{
+    if (stepRunning_) {
+        pressPending_ = true;
+        return;
+    }
+    const StepRunningGuard guard(stepRunning_, pressPending_);
+    do {
+        pressPending_ = false;
+        pickStep();
+    } while (pressPending_);
+}
+
+void PickTally::addPicks(std::int16_t size)
+{
+    counters_.intTarget = checkedAdd(counters_.intPicks, size);
+    press();
+}
+
+void PickTally::clear()
+{
+    counters_.intPicks = 0;
+    display_.setText(DisplayField::txtPicks, emptyText);
+    display_.setText(DisplayField::Text1, emptyText);
+    display_.setText(DisplayField::Text2, emptyText);
+    counters_.intTies = 0;
+    display_.setText(DisplayField::txtTies, emptyText);
+    counters_.intWin1 = 0;
+    counters_.intWin2 = 0;
+    display_.setText(DisplayField::txtWin1, emptyText);
+    display_.setText(DisplayField::txtWin2, emptyText);
+    display_.setText(DisplayField::Total, emptyText);
+    display_.setText(DisplayField::txtVisitor, emptyText);
+    display_.setText(DisplayField::txtHome, emptyText);
+}
+
+void PickTally::pickStep()
+{
+    // Work on a copy and store it only when the step has finished, so that an error part way
+    // through leaves every counter as it was (the display writes already made stand).
+    TallyCounters next = counters_;
+
+    next.intPicks = checkedAdd(next.intPicks, 1);
+    show(DisplayField::txtPicks, next.intPicks);
+    display_.setText(DisplayField::Text1, emptyText);
+    display_.setText(DisplayField::Text2, emptyText);
+
+    random_.reseed();
+    next.intVisitor = drawScore(random_);
+    next.intHome = drawScore(random_);
+
+    if (next.intVisitor > next.intHome) {
+        display_.setText(DisplayField::Text1, winnerMarker);
+        next.intWin1 = checkedAdd(next.intWin1, 1);
+        show(DisplayField::txtWin1, next.intWin1);
+    } else if (next.intHome > next.intVisitor) {
+        display_.setText(DisplayField::Text2, winnerMarker);
+        next.intWin2 = checkedAdd(next.intWin2, 1);
+        show(DisplayField::txtWin2, next.intWin2);
+    } else {
+        next.intTies = checkedAdd(next.intTies, 1);
+        show(DisplayField::txtTies, next.intTies);
+    }
+
+    show(DisplayField::Total, checkedAdd(next.intVisitor, next.intHome));
+    show(DisplayField::txtVisitor, next.intVisitor);
+    show(DisplayField::txtHome, next.intHome);
+
+    counters_ = next;
+
+    // Continuation: the next pick of a batch. Inside a running step this only registers the
+    // press; the loop in press() runs it once this step has returned.
+    if (counters_.intPicks < counters_.intTarget) {
+        press();
+    }
+}
+
+void PickTally::show(DisplayField field, std::int16_t value)
+{
+    display_.setText(field, NumberText(value));
+}
+
+} // namespace gridwick

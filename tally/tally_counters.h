@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+namespace gridwick {
+
+// The whole state of a run. Everything starts at zero; nothing is kept between runs.
+struct TallyCounters {
+    std::int16_t intVisitor = 0; // visitor's score of the latest pick
+    std::int16_t intHome = 0; // home team's score of the latest pick
+    std::int16_t intPicks = 0;
+    std::int16_t intTies = 0;
+    std::int16_t intWin1 = 0; // visitor wins
+    std::int16_t intWin2 = 0; // home wins
+    std::int16_t intTarget = 0; // while intPicks is below it, each pick starts the next
+
+    friend bool operator==(const TallyCounters&, const TallyCounters&) = default;
+};
+
+} // namespace gridwick
