@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libbenchmark-dev
+    qt6-base-dev libqt6printsupport6
+    # The window's face: Nimbus Sans stands in for MS Sans Serif.
+    fonts-urw-base35
 )
 
 missing=()

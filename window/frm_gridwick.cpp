@@ -1,0 +1,157 @@
+#include "window/frm_gridwick.h"
+
+#include "runtime/random_source.h"
+#include "runtime/runtime_error.h"
+#include "ui_frmGridwick.h"
+#include "window/failure_report.h"
+#include "window/quit_question.h"
+#include "window/window_printer.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPrinter>
+
+#include <exception>
+
+namespace gridwick {
+
+namespace {
+
+    // Sets up the generated layout before the members that look up its text boxes.
+    std::unique_ptr<Ui::frmGridwick> setUpLayout(QMainWindow& window)
+    {
+        auto ui = std::make_unique<Ui::frmGridwick>();
+        ui->setupUi(&window);
+        return ui;
+    }
+
+} // namespace
+
+FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QMainWindow(parent)
+    , ui_(setUpLayout(*this))
+    , random_(std::move(random))
+    , display_(*this)
+    , tally_(display_, *random_)
+    , printerProvider_(&defaultPrinter)
+{
+    // The client area is fixed; the window's height follows the menu bar's, whatever the style.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    ui_->Command1->setFocus();
+    bindEvents();
+}
+
+FrmGridwick::~FrmGridwick() = default;
+
+void FrmGridwick::setPrinterProvider(PrinterProvider provider)
+{
+    printerProvider_ = std::move(provider);
+}
+
+void FrmGridwick::bindEvents()
+{
+    connect(ui_->Command1, &QPushButton::clicked, this, &FrmGridwick::Command1_Click);
+    connect(ui_->mnuPrint, &QAction::triggered, this, &FrmGridwick::mnuPrint_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &FrmGridwick::mnuExit_Click);
+    connect(ui_->mnuClear, &QAction::triggered, this, &FrmGridwick::mnuClear_Click);
+    connect(ui_->mnuClearFields, &QAction::triggered, this, &FrmGridwick::mnuClearFields_Click);
+    // The nine batch commands differ only in the size the layout gives each of them.
+    for (QAction* action : ui_->mnuRandom->actions()) {
+        const QVariant batchSize = action->property("batchSize");
+        if (batchSize.isValid()) {
+            const auto size = static_cast<std::int16_t>(batchSize.toInt());
+            connect(action, &QAction::triggered, this, [this, size] { mnuMore_Click(size); });
+        }
+    }
+}
+
+template <typename Action>
+void FrmGridwick::runTallyAction(Action&& action) noexcept
+{
+    try {
+        action();
+        display_.flush();
+    } catch (const RuntimeError& error) {
+        display_.flush();
+        reportRuntimeError(this, error);
+    } catch (const std::exception& error) {
+        display_.flush();
+        reportFailure(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void FrmGridwick::Command1_Click()
+{
+    runTallyAction([this] { tally_.press(); });
+}
+
+void FrmGridwick::mnuMore_Click(std::int16_t batchSize)
+{
+    runTallyAction([this, batchSize] { tally_.addPicks(batchSize); });
+}
+
+void FrmGridwick::mnuClear_Click()
+{
+    runTallyAction([this] { tally_.clear(); });
+}
+
+void FrmGridwick::mnuClearFields_Click()
+{
+    mnuClear_Click();
+}
+
+void FrmGridwick::mousePressEvent(QMouseEvent* event)
+{
+    // Presses on a label reach the window too; only the bare surface counts.
+    const QWidget* target = childAt(event->position().toPoint());
+    if (target == nullptr || target == centralWidget()) {
+        Form_MouseDown(event->button(), event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+void FrmGridwick::Form_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
+{
+    if (button == Qt::RightButton) {
+        ui_->mnuRandom->popup(globalPosition);
+    }
+}
+
+void FrmGridwick::closeEvent(QCloseEvent* event)
+{
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    event->setAccepted(cancel == 0);
+}
+
+void FrmGridwick::Form_Unload(std::int16_t& cancel)
+{
+    if (!askQuitQuestion(this)) {
+        cancel = 1;
+    }
+}
+
+void FrmGridwick::mnuExit_Click()
+{
+    if (askQuitQuestion(this)) {
+        emit endProgramRequested();
+    }
+}
+
+void FrmGridwick::mnuPrint_Click()
+{
+    const std::unique_ptr<QPrinter> printer = printerProvider_();
+    if (!printer) {
+        reportFailure(this,
+            QStringLiteral("No default printer is set up.\n\nSet up a printer as the default, "
+                           "then choose File > Print again."));
+        return;
+    }
+    if (const auto failure = printPicture(*centralWidget(), *printer)) {
+        reportFailure(this, *failure);
+    }
+}
+
+} // namespace gridwick

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "tally/pick_tally.h"
+#include "window/text_box_display.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace Ui {
+class frmGridwick;
+}
+
+namespace gridwick {
+
+class RandomSource;
+
+// The program's one window: the layout from frmGridwick.ui, the tally it shows, and the
+// handlers that bind the window's events and menu commands to the tally.
+class FrmGridwick final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using PrinterProvider = std::function<std::unique_ptr<QPrinter>()>;
+
+    explicit FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent = nullptr);
+    ~FrmGridwick() override;
+    FrmGridwick(const FrmGridwick&) = delete;
+    FrmGridwick& operator=(const FrmGridwick&) = delete;
+
+    [[nodiscard]] const TallyCounters& counters() const noexcept { return tally_.counters(); }
+
+    // Where File > Print prints; the system's default printer unless set otherwise.
+    void setPrinterProvider(PrinterProvider provider);
+
+signals:
+    // File > Exit was confirmed: the program must end now, without closing the window first
+    // (closing would ask the quit question again).
+    void endProgramRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bindEvents();
+
+    void Command1_Click();
+    void Form_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+    void Form_Unload(std::int16_t& cancel);
+    void mnuPrint_Click();
+    void mnuExit_Click();
+    void mnuClear_Click();
+    void mnuMore_Click(std::int16_t batchSize); // mnu100More_Click .. mnu900More_Click
+    void mnuClearFields_Click();
+
+    // Runs a tally action. A run-time error is reported and the window goes on running; the
+    // texts the action wrote reach the boxes first in every case.
+    template <typename Action>
+    void runTallyAction(Action&& action) noexcept;
+
+    std::unique_ptr<Ui::frmGridwick> ui_;
+    std::unique_ptr<RandomSource> random_;
+    TextBoxDisplay display_;
+    PickTally tally_;
+    PrinterProvider printerProvider_;
+};
+
+} // namespace gridwick

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "tally/pick_display.h"
+
+#include <array>
+#include <string>
+
+class QLineEdit;
+class QWidget;
+
+namespace gridwick {
+
+// Shows the tally in the window's nine text boxes. Writes land in cheap slots and reach the
+// boxes in one flush when the command that made them ends: a batch writes thousands of texts
+// that nobody could see in between, and setting a QLineEdit's text costs far more than a pick.
+class TextBoxDisplay final : public PickDisplay {
+public:
+    // Finds each field's box among the children of `form` by its control name.
+    explicit TextBoxDisplay(const QWidget& form);
+
+    void setText(DisplayField field, std::string_view text) override;
+
+    // Puts every pending text into its box. Called before control returns to the event loop
+    // and before any message box, so that the window always shows what the tally wrote.
+    void flush();
+
+private:
+    struct Slot {
+        QLineEdit* box = nullptr;
+        std::string text;
+        bool pending = false;
+    };
+    std::array<Slot, displayFieldCount> slots_ {};
+};
+
+} // namespace gridwick

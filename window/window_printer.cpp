@@ -1,0 +1,55 @@
+#include "window/window_printer.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace gridwick {
+
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return nullptr;
+    }
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+namespace {
+
+    // The picture's place on the page: its size on screen, shrunk if the page is smaller.
+    QRectF placeOnPage(const QPixmap& picture, const QWidget& widget, const QRectF& page, int printerDpi)
+    {
+        const double screenToPrinter = static_cast<double>(printerDpi) / widget.logicalDpiX();
+        QSizeF size = QSizeF(picture.deviceIndependentSize()) * screenToPrinter;
+        if (size.width() > page.width() || size.height() > page.height()) {
+            size.scale(page.size(), Qt::KeepAspectRatio);
+        }
+        return { page.topLeft(), size };
+    }
+
+} // namespace
+
+std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
+{
+    const QPixmap picture = widget.grab();
+    if (picture.isNull()) {
+        return QStringLiteral("The window could not be captured for printing.");
+    }
+    printer.setDocName(QStringLiteral("Gridwick"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return QStringLiteral("The printer \"%1\" could not be opened.").arg(printer.printerName());
+    }
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    painter.drawPixmap(placeOnPage(picture, widget, page.translated(-page.topLeft()), printer.resolution()),
+        picture, picture.rect());
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return QStringLiteral("The page could not be sent to the printer \"%1\".").arg(printer.printerName());
+    }
+    return std::nullopt;
+}
+
+} // namespace gridwick
