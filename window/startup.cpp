@@ -2,10 +2,10 @@
 
 #include "gridwick_version.h"
 #include "runtime/xoshiro_random.h"
+#include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QString>
 
 #include <cstdio>
@@ -34,15 +34,6 @@ namespace {
         }
     }
 
-    // "MS Sans Serif" is a Windows font. These keep 18 points bold and fit every caption;
-    // fontconfig's own choice, DejaVu Sans, is too wide.
-    void substituteFonts()
-    {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-            { QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("Arial") });
-    }
-
 } // namespace
 
 int runGridwick(int argc, char** argv)
@@ -55,7 +46,7 @@ int runGridwick(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Gridwick"));
     QApplication::setApplicationVersion(QStringLiteral(GRIDWICK_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(GRIDWICK_APP_ID));
-    substituteFonts();
+    installFontSubstitutes();
 
     FrmGridwick window(std::make_unique<XoshiroRandom>());
     QObject::connect(&window, &FrmGridwick::endProgramRequested, &application, [] { QCoreApplication::exit(EXIT_SUCCESS); });

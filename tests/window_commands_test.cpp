@@ -1,0 +1,111 @@
+#include "window_fixture.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <string>
+
+namespace gridwick::testing {
+namespace {
+
+    using WindowCommands = WindowFixture;
+
+    // Chooses an item of an open menu with the pointer, as a user would.
+    void chooseFromOpenMenu(QMenu* menu, QAction* item)
+    {
+        ASSERT_TRUE(waitUntil([menu] { return QApplication::activePopupWidget() == menu; })) << "menu did not open";
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        ASSERT_TRUE(waitUntil([menu] { return !menu->isVisible(); }));
+    }
+
+    TEST_F(WindowCommands, AltKMakesAPick)
+    {
+        QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+        ASSERT_TRUE(waitUntil([this] { return window.counters().intPicks == 1; }));
+        EXPECT_EQ(boxText("txtPicks"), "1");
+        EXPECT_EQ(boxText("txtVisitor"), "40");
+        EXPECT_EQ(boxText("txtHome"), "12");
+        EXPECT_EQ(boxText("Total"), "52");
+        EXPECT_EQ(boxText("Text1"), "WINNER!!");
+        EXPECT_EQ(boxText("txtWin1"), "1");
+    }
+
+    TEST_F(WindowCommands, EveryBatchRunsFromTheMenuBarAndThePopUp)
+    {
+        auto* randomization = child<QMenu>("mnuRandom");
+        int expected = 0;
+        for (int size = 100; size <= 900; size += 100) {
+            QAction* item = action(("mnu" + std::to_string(size) + "More").c_str());
+
+            QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+            chooseFromOpenMenu(randomization, item);
+            expected += size;
+            EXPECT_EQ(window.counters().intPicks, expected) << "menu bar, " << size;
+
+            QTest::mousePress(surface(), Qt::RightButton, {}, QPoint(10, 370));
+            chooseFromOpenMenu(randomization, item);
+            expected += size;
+            EXPECT_EQ(window.counters().intPicks, expected) << "pop-up, " << size;
+            EXPECT_EQ(boxText("txtPicks").toInt(), expected);
+        }
+        const TallyCounters& c = window.counters();
+        EXPECT_EQ(c.intWin1 + c.intWin2 + c.intTies, c.intPicks);
+        EXPECT_EQ(boxText("txtTies").toInt(), c.intTies);
+    }
+
+    TEST_F(WindowCommands, OnlyARightPressOnTheBareSurfaceOpensThePopUp)
+    {
+        auto* randomization = child<QMenu>("mnuRandom");
+        QTest::mousePress(surface(), Qt::LeftButton, {}, QPoint(10, 370));
+        QTest::mousePress(surface(), Qt::MiddleButton, {}, QPoint(10, 370));
+        QTest::mousePress(child("Label1"), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mousePress(child("Command1"), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::qWait(50);
+        EXPECT_FALSE(randomization->isVisible());
+        EXPECT_EQ(window.counters(), TallyCounters {});
+
+        QTest::mousePress(surface(), Qt::RightButton, {}, QPoint(10, 370));
+        ASSERT_TRUE(waitUntil([randomization] { return randomization->isVisible(); }));
+        EXPECT_TRUE(randomization->geometry().contains(surface()->mapToGlobal(QPoint(10, 370)) + QPoint(1, 1)));
+        randomization->close();
+    }
+
+    TEST_F(WindowCommands, PressAfterClearRunsToTheOldTarget)
+    {
+        action("mnu500More")->trigger();
+        action("mnuClear")->trigger();
+        for (const auto& text : allBoxTexts()) {
+            EXPECT_TRUE(text.isEmpty());
+        }
+        child<QPushButton>("Command1")->click();
+        EXPECT_EQ(boxText("txtPicks"), "500");
+    }
+
+    TEST(WindowClear, ClearAndClearFieldsLeaveTheSameState)
+    {
+        struct Run {
+            FrmGridwick window { std::make_unique<ScriptedRandom>(scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } })) };
+            std::vector<QString> texts()
+            {
+                std::vector<QString> all;
+                for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+                    all.push_back(box->objectName() + '=' + box->text());
+                }
+                return all;
+            }
+        };
+        Run clear;
+        Run clearFields;
+        for (Run* run : { &clear, &clearFields }) {
+            run->window.findChild<QAction*>("mnu300More")->trigger();
+        }
+        clear.window.findChild<QAction*>("mnuClear")->trigger();
+        clearFields.window.findChild<QAction*>("mnuClearFields")->trigger();
+        EXPECT_EQ(clear.window.counters(), clearFields.window.counters());
+        EXPECT_EQ(clear.texts(), clearFields.texts());
+        EXPECT_EQ(clear.window.counters().intTarget, 300);
+    }
+
+} // namespace
+} // namespace gridwick::testing

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "fakes.h"
+#include "window/frm_gridwick.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace gridwick::testing {
+
+// Pumps events until the condition holds or the time is up.
+inline bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(5))
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+// What a message box showed.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Answers every modal message box that opens while it lives, from a timer, and records what
+// each one said. A box it cannot answer is closed after a few seconds so a test never hangs.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer, std::function<void()> onShown = {})
+        : answer_(answer)
+        , onShown_(std::move(onShown))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { poll(); });
+        timer_.start(10);
+    }
+
+    [[nodiscard]] const std::vector<SeenBox>& boxes() const { return boxes_; }
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            stuckPolls_ = modal == nullptr ? 0 : stuckPolls_ + 1;
+            if (stuckPolls_ > 300) {
+                ADD_FAILURE() << "a modal window that is not a message box stayed open";
+                modal->close();
+            }
+            return;
+        }
+        boxes_.push_back({ box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+            box->standardButton(box->defaultButton()) });
+        if (onShown_) {
+            onShown_();
+        }
+        QAbstractButton* button = box->button(answer_);
+        if (button == nullptr) {
+            ADD_FAILURE() << "the box has no such button: " << box->text().toStdString();
+            box->close();
+            return;
+        }
+        button->click();
+    }
+
+    QMessageBox::StandardButton answer_;
+    std::function<void()> onShown_;
+    std::vector<SeenBox> boxes_;
+    QTimer timer_;
+    int stuckPolls_ = 0;
+};
+
+// A shown window with a scripted random source.
+class WindowFixture : public ::testing::Test {
+protected:
+    explicit WindowFixture(std::vector<float> script = scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } }))
+        : window(std::make_unique<ScriptedRandom>(std::move(script)))
+    {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <typename T = QWidget>
+    T* child(const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QAction* action(const char* name) { return child<QAction>(name); }
+    QString boxText(const char* name) { return child<QLineEdit>(name)->text(); }
+    QWidget* surface() { return window.centralWidget(); }
+
+    // Every box's text, in display-field order.
+    std::vector<QString> allBoxTexts()
+    {
+        std::vector<QString> texts;
+        for (const auto field : allDisplayFields) {
+            texts.push_back(child<QLineEdit>(std::string(controlName(field)).c_str())->text());
+        }
+        return texts;
+    }
+
+    FrmGridwick window;
+};
+
+} // namespace gridwick::testing

@@ -1,0 +1,159 @@
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <string>
+
+namespace gridwick::testing {
+namespace {
+
+    using WindowLayout = WindowFixture;
+
+    // Where a label's caption puts ink, drawn without clipping, relative to the label.
+    QRectF captionInk(const QLabel& label)
+    {
+        constexpr int margin = 40;
+        const qreal ratio = label.devicePixelRatioF();
+        QImage image((label.size() + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setFont(label.font());
+            painter.drawText(QRect(QPoint(margin, margin), label.size()),
+                int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0), label.text());
+        }
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) != 0) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return QRectF(ink.x() / ratio - margin, ink.y() / ratio - margin, ink.width() / ratio, ink.height() / ratio);
+    }
+
+    TEST_F(WindowLayout, ClientAreaIsFixedBelowTheMenuBar)
+    {
+        EXPECT_EQ(window.windowTitle(), "Gridwick");
+        EXPECT_EQ(surface()->size(), QSize(470, 389));
+        EXPECT_EQ(surface()->y(), window.menuBar()->height());
+        EXPECT_EQ(window.height(), window.menuBar()->height() + 389);
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_EQ(window.findChildren<QLineEdit*>().size(), 9);
+        EXPECT_EQ(window.findChildren<QLabel*>().size(), 7);
+        EXPECT_EQ(window.findChildren<QPushButton*>().size(), 1);
+        for (const QWidget* control : surface()->findChildren<QWidget*>()) {
+            EXPECT_TRUE(surface()->rect().contains(control->geometry())) << control->objectName().toStdString();
+        }
+    }
+
+    TEST_F(WindowLayout, EveryControlHasItsFontAndEveryCaptionFits)
+    {
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            const QFontInfo font(label->font());
+            EXPECT_EQ(font.pointSize(), 18);
+            EXPECT_TRUE(font.bold());
+            const QFontMetrics metrics(label->font());
+            const QStringList lines = label->text().split(label->wordWrap() ? ' ' : '\n');
+            EXPECT_EQ(lines.size(), label->objectName() == "lblPicks" ? 2 : 1);
+            for (const QString& line : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << line.toStdString();
+            }
+            const QRectF ink = captionInk(*label);
+            EXPECT_TRUE(QRectF(label->rect()).contains(ink)) << "ink at " << ink.x() << ',' << ink.y() << ' '
+                                                             << ink.width() << 'x' << ink.height();
+        }
+
+        const auto* button = child<QPushButton>("Command1");
+        EXPECT_LE(button->sizeHint().width(), button->width());
+
+        // The widest text each box ever shows.
+        const std::pair<const char*, const char*> widest[] = {
+            { "txtVisitor", "70" }, { "txtHome", "70" }, { "Text1", "WINNER!!" }, { "Text2", "WINNER!!" },
+            { "Total", "140" }, { "txtPicks", "32767" }, { "txtWin1", "32767" }, { "txtWin2", "32767" },
+            { "txtTies", "32767" },
+        };
+        for (const auto& [name, text] : widest) {
+            auto* box = child<QLineEdit>(name);
+            QStyleOptionFrame option;
+            option.initFrom(box);
+            option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+            const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(text)), inside.width() - 4) << name;
+        }
+    }
+
+    TEST_F(WindowLayout, ScoreTotalAndTiesBoxesHaveRedText)
+    {
+        for (const char* name : { "Text1", "Text2", "Total", "txtTies" }) {
+            EXPECT_EQ(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0)) << name;
+        }
+        for (const char* name : { "txtVisitor", "txtHome", "txtWin1", "txtWin2", "txtPicks" }) {
+            EXPECT_NE(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0)) << name;
+        }
+    }
+
+    TEST_F(WindowLayout, FocusStartsOnPickAndTabFollowsTheTabIndex)
+    {
+        EXPECT_EQ(QApplication::focusWidget(), child("Command1"));
+        const char* order[] = { "Total", "Text2", "txtPicks", "txtWin2", "txtTies", "txtVisitor", "txtHome", "txtWin1",
+            "Text1", "Command1" };
+        for (const char* name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
+        }
+    }
+
+    TEST_F(WindowLayout, BoxesAreReadOnlyWithSpokenNames)
+    {
+        const std::pair<const char*, const char*> names[] = {
+            { "txtVisitor", "Visitor score" }, { "Text1", "Visitor winner" }, { "txtWin1", "Visitor wins" },
+            { "txtHome", "Home score" }, { "Text2", "Home winner" }, { "txtWin2", "Home wins" },
+            { "Total", "Total" }, { "txtTies", "Ties" }, { "txtPicks", "Total picks" },
+        };
+        for (const auto& [control, spoken] : names) {
+            auto* box = child<QLineEdit>(control);
+            EXPECT_TRUE(box->isReadOnly()) << control;
+            EXPECT_TRUE(box->text().isEmpty()) << control;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            ASSERT_NE(accessible, nullptr);
+            EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), spoken);
+            EXPECT_TRUE(accessible->state().readOnly) << control;
+        }
+    }
+
+    std::vector<std::string> captions(const QList<QAction*>& actions)
+    {
+        std::vector<std::string> texts;
+        for (const QAction* action : actions) {
+            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+            EXPECT_FALSE(action->isCheckable()) << action->text().toStdString();
+            EXPECT_FALSE(action->isSeparator());
+            EXPECT_TRUE(action->isEnabled() && action->isVisible());
+            texts.push_back(action->text().toStdString());
+        }
+        return texts;
+    }
+
+    TEST_F(WindowLayout, MenuTreeHasItsCaptionsInOrder)
+    {
+        EXPECT_EQ(captions(window.menuBar()->actions()), (std::vector<std::string> { "&File", "&Randomization" }));
+        EXPECT_EQ(captions(child<QMenu>("mnuFile")->actions()), (std::vector<std::string> { "&Print", "E&xit", "&Clear" }));
+        EXPECT_EQ(captions(child<QMenu>("mnuRandom")->actions()),
+            (std::vector<std::string> { "Plus 100 More", "Plus 200 More", "Plus 300 More", "Plus 400 More",
+                "Plus 500 More", "Plus 600 More", "Plus 700 More", "Plus 800 More", "Plus 900 More", "Clear Fields" }));
+    }
+
+} // namespace
+} // namespace gridwick::testing
