@@ -9,6 +9,10 @@ packages=(
     qt6-base-dev libqt6printsupport6
     # The window's face: Nimbus Sans stands in for MS Sans Serif.
     fonts-urw-base35
+    # The end-to-end test: a private X server, real input, the accessibility bus, and a
+    # private print scheduler with a PDF printer.
+    xvfb xdotool dbus at-spi2-core python3-pyatspi
+    cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

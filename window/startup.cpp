@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,23 +16,38 @@ namespace gridwick {
 
 namespace {
 
-    QString firstStartupWarning;
+    QStringList heldBackWarnings;
 
-    // Qt cannot start without a display and ends with a fatal message and a core dump. While
-    // the application object is made, its warnings are held back; a fatal one becomes a
-    // single line on stderr and a plain failure exit.
+    QString noDisplayReason(const QString& fatalMessage)
+    {
+        QString reason = heldBackWarnings.isEmpty() ? fatalMessage.section(QLatin1Char('\n'), 0, 0)
+                                                    : heldBackWarnings.first();
+        reason = reason.trimmed();
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            reason += QStringLiteral(" (DISPLAY is not set)");
+        }
+        return reason;
+    }
+
+    // Without a display Qt ends with a fatal message and a core dump. While the application
+    // object is made, warnings are held back; a fatal message becomes one line on stderr and a
+    // plain failure exit.
     void startupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
     {
         if (type == QtFatalMsg) {
-            const QString reason = firstStartupWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
-                                                                 : firstStartupWarning;
-            std::fprintf(stderr, "gridwick: cannot open the window: %s (is a display available?)\n",
-                qPrintable(reason));
+            std::fprintf(stderr, "gridwick: cannot open the window: %s\n", qPrintable(noDisplayReason(message)));
             std::_Exit(EXIT_FAILURE);
         }
-        if (firstStartupWarning.isEmpty() && type != QtDebugMsg && type != QtInfoMsg) {
-            firstStartupWarning = message;
+        heldBackWarnings.append(message);
+    }
+
+    // Starting went well after all: pass on what Qt said on the way.
+    void replayHeldBackWarnings()
+    {
+        for (const QString& warning : std::as_const(heldBackWarnings)) {
+            qWarning("%s", qPrintable(warning));
         }
+        heldBackWarnings.clear();
     }
 
 } // namespace
@@ -41,6 +57,7 @@ int runGridwick(int argc, char** argv)
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
+    replayHeldBackWarnings();
 
     QApplication::setApplicationName(QStringLiteral("Gridwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Gridwick"));
@@ -49,7 +66,10 @@ int runGridwick(int argc, char** argv)
     installFontSubstitutes();
 
     FrmGridwick window(std::make_unique<XoshiroRandom>());
-    QObject::connect(&window, &FrmGridwick::endProgramRequested, &application, [] { QCoreApplication::exit(EXIT_SUCCESS); });
+    // Exit ends the program at once: exit() stops the event loop without closing the window,
+    // whose close handler would ask the quit question a second time.
+    QObject::connect(&window, &FrmGridwick::endProgramRequested, &application,
+        [] { QCoreApplication::exit(EXIT_SUCCESS); });
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The real program on a private Xvfb, driven by real X input (xdotool), read over AT-SPI, and
+# printing to a private CUPS scheduler whose default queue is cups-pdf. Every process it
+# starts, it stops by process id.
+# Usage: run_end_to_end.sh PATH_TO_GRIDWICK
+set -euo pipefail
+
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+work=$(mktemp -d)
+chmod 755 "$work" # the scheduler's filters run as lp and read the spool below it
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# shellcheck source=private_cups.sh
+source "$here/private_cups.sh"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+start_private_cups "$work/cups"
+pids+=("$CUPSD_PID")
+
+status=0
+dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" || status=$?
+if ((status != 0)); then
+    echo "--- private CUPS error log" >&2
+    grep -E "^[EW] |Job" "$work/cups/log/error_log" >&2 || true
+fi
+exit "$status"
