@@ -52,7 +52,7 @@ namespace {
 
 } // namespace
 
-int runGridwick(int argc, char** argv)
+int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& onShown)
 {
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
@@ -71,6 +71,9 @@ int runGridwick(int argc, char** argv)
     QObject::connect(&window, &FrmGridwick::endProgramRequested, &application,
         [] { QCoreApplication::exit(EXIT_SUCCESS); });
     window.show();
+    if (onShown) {
+        onShown(window);
+    }
     return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include "tally/pick_display.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class QLineEdit;
@@ -25,10 +26,20 @@ public:
     void flush();
 
 private:
+    // The tally's texts are at most eight characters; they are kept inline, which costs a
+    // fraction of a std::string assignment. Longer texts, should any come, go to `longText`.
     struct Slot {
         QLineEdit* box = nullptr;
-        std::string text;
+        std::array<char, 16> shortText {};
+        std::uint8_t shortLength = 0;
+        bool isLong = false;
         bool pending = false;
+        std::string longText;
+
+        [[nodiscard]] std::string_view text() const noexcept
+        {
+            return isLong ? std::string_view(longText) : std::string_view(shortText.data(), shortLength);
+        }
     };
     std::array<Slot, displayFieldCount> slots_ {};
 };
