@@ -20,7 +20,8 @@ public:
     // A fresh seed from the operating system, so that two runs started together still differ.
     static std::uint64_t freshSeed();
 
-    explicit XoshiroRandom(Clock clock = &coarseClockNanoseconds, std::uint64_t seed = freshSeed()) noexcept;
+    explicit XoshiroRandom(
+        Clock clock = &coarseClockNanoseconds, std::uint64_t seed = freshSeed()) noexcept;
 
     void reseed() override;
     [[nodiscard]] float next() override;

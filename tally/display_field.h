@@ -23,9 +23,15 @@ enum class DisplayField : std::uint8_t {
 inline constexpr std::size_t displayFieldCount = 9;
 
 inline constexpr std::array<DisplayField, displayFieldCount> allDisplayFields {
-    DisplayField::txtPicks, DisplayField::Text1,   DisplayField::Text2,
-    DisplayField::txtWin1,  DisplayField::txtWin2, DisplayField::txtTies,
-    DisplayField::Total,    DisplayField::txtVisitor, DisplayField::txtHome,
+    DisplayField::txtPicks,
+    DisplayField::Text1,
+    DisplayField::Text2,
+    DisplayField::txtWin1,
+    DisplayField::txtWin2,
+    DisplayField::txtTies,
+    DisplayField::Total,
+    DisplayField::txtVisitor,
+    DisplayField::txtHome,
 };
 
 [[nodiscard]] constexpr std::size_t indexOf(DisplayField field) noexcept

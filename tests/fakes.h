@@ -23,7 +23,10 @@ public:
         ++writes_.at(indexOf(field));
     }
 
-    [[nodiscard]] const std::string& text(DisplayField field) const { return texts_.at(indexOf(field)); }
+    [[nodiscard]] const std::string& text(DisplayField field) const
+    {
+        return texts_.at(indexOf(field));
+    }
     [[nodiscard]] int writes(DisplayField field) const { return writes_.at(indexOf(field)); }
     [[nodiscard]] const std::array<std::string, displayFieldCount>& texts() const { return texts_; }
 
@@ -63,7 +66,8 @@ private:
 }
 
 // Random values for a list of (visitor, home) score pairs.
-[[nodiscard]] inline std::vector<float> scriptForScores(std::initializer_list<std::pair<int, int>> picks)
+[[nodiscard]] inline std::vector<float> scriptForScores(
+    std::initializer_list<std::pair<int, int>> picks)
 {
     std::vector<float> values;
     for (const auto& [visitor, home] : picks) {

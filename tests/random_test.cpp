@@ -13,7 +13,10 @@ namespace {
 
     constexpr int scoreValues = highestScore - lowestScore + 1;
 
-    std::uint64_t frozenClock() noexcept { return 1'234'567'890ULL; }
+    std::uint64_t frozenClock() noexcept
+    {
+        return 1'234'567'890ULL;
+    }
 
     TEST(UnitFloat, CoversZeroToJustBelowOne)
     {

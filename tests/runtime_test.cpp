@@ -50,7 +50,8 @@ namespace {
             if (c.sum) {
                 EXPECT_EQ(checkedAdd(c.a, c.b), *c.sum);
             } else {
-                EXPECT_EQ(errorRaisedBy([&] { (void)checkedAdd(c.a, c.b); }), ErrorNumber::Overflow);
+                EXPECT_EQ(
+                    errorRaisedBy([&] { (void)checkedAdd(c.a, c.b); }), ErrorNumber::Overflow);
             }
         }
     }
@@ -58,7 +59,12 @@ namespace {
     TEST(NumberText, IsPlainDecimal)
     {
         const std::pair<std::int16_t, std::string> cases[] = {
-            { 0, "0" }, { 7, "7" }, { 140, "140" }, { 32767, "32767" }, { -1, "-1" }, { -32768, "-32768" },
+            { 0, "0" },
+            { 7, "7" },
+            { 140, "140" },
+            { 32767, "32767" },
+            { -1, "-1" },
+            { -32768, "-32768" },
         };
         for (const auto& [value, text] : cases) {
             EXPECT_EQ(NumberText(value).view(), text);
@@ -68,7 +74,11 @@ namespace {
     TEST(FloorToInt16, RoundsDownInsideTheRange)
     {
         const std::pair<double, std::int16_t> cases[] = {
-            { 2.0, 2 }, { 70.999999, 70 }, { -0.5, -1 }, { 32767.9, 32767 }, { -32768.0, -32768 },
+            { 2.0, 2 },
+            { 70.999999, 70 },
+            { -0.5, -1 },
+            { 32767.9, 32767 },
+            { -32768.0, -32768 },
         };
         for (const auto& [value, floored] : cases) {
             EXPECT_EQ(floorToInt16(value), floored) << value;

@@ -14,7 +14,8 @@ namespace {
     // Chooses an item of an open menu with the pointer, as a user would.
     void chooseFromOpenMenu(QMenu* menu, QAction* item)
     {
-        ASSERT_TRUE(waitUntil([menu] { return QApplication::activePopupWidget() == menu; })) << "menu did not open";
+        ASSERT_TRUE(waitUntil([menu] { return QApplication::activePopupWidget() == menu; }))
+            << "menu did not open";
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
         ASSERT_TRUE(waitUntil([menu] { return !menu->isVisible(); }));
     }
@@ -67,7 +68,8 @@ namespace {
 
         QTest::mousePress(surface(), Qt::RightButton, {}, QPoint(10, 370));
         ASSERT_TRUE(waitUntil([randomization] { return randomization->isVisible(); }));
-        EXPECT_TRUE(randomization->geometry().contains(surface()->mapToGlobal(QPoint(10, 370)) + QPoint(1, 1)));
+        EXPECT_TRUE(randomization->geometry().contains(
+            surface()->mapToGlobal(QPoint(10, 370)) + QPoint(1, 1)));
         randomization->close();
     }
 
@@ -85,7 +87,8 @@ namespace {
     TEST(WindowClear, ClearAndClearFieldsLeaveTheSameState)
     {
         struct Run {
-            FrmGridwick window { std::make_unique<ScriptedRandom>(scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } })) };
+            FrmGridwick window { std::make_unique<ScriptedRandom>(
+                scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } })) };
             std::vector<QString> texts()
             {
                 std::vector<QString> all;

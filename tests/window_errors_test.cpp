@@ -15,7 +15,8 @@ namespace {
         ASSERT_EQ(boxes.size(), 1U);
         EXPECT_EQ(boxes[0].title, "Gridwick");
         EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-        EXPECT_TRUE(boxes[0].text.startsWith("Run-time error 6: Overflow")) << boxes[0].text.toStdString();
+        EXPECT_TRUE(boxes[0].text.startsWith("Run-time error 6: Overflow"))
+            << boxes[0].text.toStdString();
         EXPECT_TRUE(boxes[0].text.contains("Clear"));
     }
 
@@ -79,10 +80,12 @@ namespace {
     {
         child<QPushButton>("Command1")->click();
         QString picksWhileReported;
-        MessageBoxAnswerer answerer(QMessageBox::Ok, [&] { picksWhileReported = boxText("txtPicks"); });
+        MessageBoxAnswerer answerer(
+            QMessageBox::Ok, [&] { picksWhileReported = boxText("txtPicks"); });
         child<QPushButton>("Command1")->click();
         ASSERT_EQ(answerer.boxes().size(), 1U);
-        EXPECT_TRUE(answerer.boxes()[0].text.startsWith("Run-time error 16:")) << answerer.boxes()[0].text.toStdString();
+        EXPECT_TRUE(answerer.boxes()[0].text.startsWith("Run-time error 16:"))
+            << answerer.boxes()[0].text.toStdString();
         EXPECT_EQ(picksWhileReported, "2");
         EXPECT_EQ(window.counters().intPicks, 1);
         EXPECT_EQ(boxText("Text1"), "");

@@ -4,12 +4,12 @@
 #include "window/frm_gridwick.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -23,7 +23,8 @@
 namespace gridwick::testing {
 
 // Pumps events until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(5))
+inline bool waitUntil(const std::function<bool()>& condition,
+    std::chrono::milliseconds timeout = std::chrono::seconds(5))
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
@@ -48,7 +49,8 @@ struct SeenBox {
 // each one said. A box it cannot answer is closed after a few seconds so a test never hangs.
 class MessageBoxAnswerer {
 public:
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer, std::function<void()> onShown = {})
+    explicit MessageBoxAnswerer(
+        QMessageBox::StandardButton answer, std::function<void()> onShown = {})
         : answer_(answer)
         , onShown_(std::move(onShown))
     {
@@ -95,7 +97,8 @@ private:
 // A shown window with a scripted random source.
 class WindowFixture : public ::testing::Test {
 protected:
-    explicit WindowFixture(std::vector<float> script = scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } }))
+    explicit WindowFixture(
+        std::vector<float> script = scriptForScores({ { 40, 12 }, { 9, 63 }, { 33, 33 } }))
         : window(std::make_unique<ScriptedRandom>(std::move(script)))
     {
         window.show();
@@ -103,8 +106,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    template <typename T = QWidget>
-    T* child(const char* name)
+    template <typename T = QWidget> T* child(const char* name)
     {
         T* found = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;

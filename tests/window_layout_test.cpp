@@ -39,7 +39,8 @@ namespace {
                 }
             }
         }
-        return QRectF(ink.x() / ratio - margin, ink.y() / ratio - margin, ink.width() / ratio, ink.height() / ratio);
+        return QRectF(ink.x() / ratio - margin, ink.y() / ratio - margin, ink.width() / ratio,
+            ink.height() / ratio);
     }
 
     TEST_F(WindowLayout, ClientAreaIsFixedBelowTheMenuBar)
@@ -53,7 +54,8 @@ namespace {
         EXPECT_EQ(window.findChildren<QLabel*>().size(), 7);
         EXPECT_EQ(window.findChildren<QPushButton*>().size(), 1);
         for (const QWidget* control : surface()->findChildren<QWidget*>()) {
-            EXPECT_TRUE(surface()->rect().contains(control->geometry())) << control->objectName().toStdString();
+            EXPECT_TRUE(surface()->rect().contains(control->geometry()))
+                << control->objectName().toStdString();
         }
     }
 
@@ -71,8 +73,9 @@ namespace {
                 EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << line.toStdString();
             }
             const QRectF ink = captionInk(*label);
-            EXPECT_TRUE(QRectF(label->rect()).contains(ink)) << "ink at " << ink.x() << ',' << ink.y() << ' '
-                                                             << ink.width() << 'x' << ink.height();
+            EXPECT_TRUE(QRectF(label->rect()).contains(ink))
+                << "ink at " << ink.x() << ',' << ink.y() << ' ' << ink.width() << 'x'
+                << ink.height();
         }
 
         const auto* button = child<QPushButton>("Command1");
@@ -80,35 +83,47 @@ namespace {
 
         // The widest text each box ever shows.
         const std::pair<const char*, const char*> widest[] = {
-            { "txtVisitor", "70" }, { "txtHome", "70" }, { "Text1", "WINNER!!" }, { "Text2", "WINNER!!" },
-            { "Total", "140" }, { "txtPicks", "32767" }, { "txtWin1", "32767" }, { "txtWin2", "32767" },
+            { "txtVisitor", "70" },
+            { "txtHome", "70" },
+            { "Text1", "WINNER!!" },
+            { "Text2", "WINNER!!" },
+            { "Total", "140" },
+            { "txtPicks", "32767" },
+            { "txtWin1", "32767" },
+            { "txtWin2", "32767" },
             { "txtTies", "32767" },
         };
         for (const auto& [name, text] : widest) {
             auto* box = child<QLineEdit>(name);
             QStyleOptionFrame option;
             option.initFrom(box);
-            option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-            const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(text)), inside.width() - 4) << name;
+            option.lineWidth
+                = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+            const QRect inside
+                = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(text)),
+                inside.width() - 4)
+                << name;
         }
     }
 
     TEST_F(WindowLayout, ScoreTotalAndTiesBoxesHaveRedText)
     {
         for (const char* name : { "Text1", "Text2", "Total", "txtTies" }) {
-            EXPECT_EQ(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0)) << name;
+            EXPECT_EQ(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0))
+                << name;
         }
         for (const char* name : { "txtVisitor", "txtHome", "txtWin1", "txtWin2", "txtPicks" }) {
-            EXPECT_NE(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0)) << name;
+            EXPECT_NE(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0))
+                << name;
         }
     }
 
     TEST_F(WindowLayout, FocusStartsOnPickAndTabFollowsTheTabIndex)
     {
         EXPECT_EQ(QApplication::focusWidget(), child("Command1"));
-        const char* order[] = { "Total", "Text2", "txtPicks", "txtWin2", "txtTies", "txtVisitor", "txtHome", "txtWin1",
-            "Text1", "Command1" };
+        const char* order[] = { "Total", "Text2", "txtPicks", "txtWin2", "txtTies", "txtVisitor",
+            "txtHome", "txtWin1", "Text1", "Command1" };
         for (const char* name : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
@@ -118,9 +133,15 @@ namespace {
     TEST_F(WindowLayout, BoxesAreReadOnlyWithSpokenNames)
     {
         const std::pair<const char*, const char*> names[] = {
-            { "txtVisitor", "Visitor score" }, { "Text1", "Visitor winner" }, { "txtWin1", "Visitor wins" },
-            { "txtHome", "Home score" }, { "Text2", "Home winner" }, { "txtWin2", "Home wins" },
-            { "Total", "Total" }, { "txtTies", "Ties" }, { "txtPicks", "Total picks" },
+            { "txtVisitor", "Visitor score" },
+            { "Text1", "Visitor winner" },
+            { "txtWin1", "Visitor wins" },
+            { "txtHome", "Home score" },
+            { "Text2", "Home winner" },
+            { "txtWin2", "Home wins" },
+            { "Total", "Total" },
+            { "txtTies", "Ties" },
+            { "txtPicks", "Total picks" },
         };
         for (const auto& [control, spoken] : names) {
             auto* box = child<QLineEdit>(control);
@@ -148,11 +169,14 @@ namespace {
 
     TEST_F(WindowLayout, MenuTreeHasItsCaptionsInOrder)
     {
-        EXPECT_EQ(captions(window.menuBar()->actions()), (std::vector<std::string> { "&File", "&Randomization" }));
-        EXPECT_EQ(captions(child<QMenu>("mnuFile")->actions()), (std::vector<std::string> { "&Print", "E&xit", "&Clear" }));
+        EXPECT_EQ(captions(window.menuBar()->actions()),
+            (std::vector<std::string> { "&File", "&Randomization" }));
+        EXPECT_EQ(captions(child<QMenu>("mnuFile")->actions()),
+            (std::vector<std::string> { "&Print", "E&xit", "&Clear" }));
         EXPECT_EQ(captions(child<QMenu>("mnuRandom")->actions()),
-            (std::vector<std::string> { "Plus 100 More", "Plus 200 More", "Plus 300 More", "Plus 400 More",
-                "Plus 500 More", "Plus 600 More", "Plus 700 More", "Plus 800 More", "Plus 900 More", "Clear Fields" }));
+            (std::vector<std::string> { "Plus 100 More", "Plus 200 More", "Plus 300 More",
+                "Plus 400 More", "Plus 500 More", "Plus 600 More", "Plus 700 More", "Plus 800 More",
+                "Plus 900 More", "Clear Fields" }));
     }
 
 } // namespace

@@ -121,7 +121,8 @@ namespace {
         action("mnuPrint")->trigger();
         ASSERT_EQ(answerer.boxes().size(), 1U);
         EXPECT_EQ(answerer.boxes()[0].icon, QMessageBox::Critical);
-        EXPECT_TRUE(answerer.boxes()[0].text.contains("could not")) << answerer.boxes()[0].text.toStdString();
+        EXPECT_TRUE(answerer.boxes()[0].text.contains("could not"))
+            << answerer.boxes()[0].text.toStdString();
     }
 
 } // namespace

@@ -15,7 +15,8 @@ void reportRuntimeError(QWidget* parent, const RuntimeError& error)
 
 void reportFailure(QWidget* parent, const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gridwick"), message, QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::Critical, QStringLiteral("Gridwick"), message, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -9,8 +9,8 @@ namespace gridwick {
 void installFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-        { QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"), QStringLiteral("Liberation Sans"),
-            QStringLiteral("Arial") });
+        { QStringLiteral("Nimbus Sans"), QStringLiteral("Nimbus Sans L"),
+            QStringLiteral("Liberation Sans"), QStringLiteral("Arial") });
 }
 
 } // namespace gridwick

@@ -67,8 +67,7 @@ void FrmGridwick::bindEvents()
     }
 }
 
-template <typename Action>
-void FrmGridwick::runTallyAction(Action&& action) noexcept
+template <typename Action> void FrmGridwick::runTallyAction(Action&& action) noexcept
 {
     try {
         action();

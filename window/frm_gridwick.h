@@ -60,8 +60,7 @@ private:
 
     // Runs a tally action. A run-time error is reported and the window goes on running; the
     // texts the action wrote reach the boxes first in every case.
-    template <typename Action>
-    void runTallyAction(Action&& action) noexcept;
+    template <typename Action> void runTallyAction(Action&& action) noexcept;
 
     std::unique_ptr<Ui::frmGridwick> ui_;
     std::unique_ptr<RandomSource> random_;

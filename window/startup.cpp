@@ -23,7 +23,8 @@ namespace {
         QString reason = heldBackWarnings.isEmpty() ? fatalMessage.section(QLatin1Char('\n'), 0, 0)
                                                     : heldBackWarnings.first();
         reason = reason.trimmed();
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
             reason += QStringLiteral(" (DISPLAY is not set)");
         }
         return reason;
@@ -32,10 +33,12 @@ namespace {
     // Without a display Qt ends with a fatal message and a core dump. While the application
     // object is made, warnings are held back; a fatal message becomes one line on stderr and a
     // plain failure exit.
-    void startupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+    void startupMessageHandler(
+        QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
     {
         if (type == QtFatalMsg) {
-            std::fprintf(stderr, "gridwick: cannot open the window: %s\n", qPrintable(noDisplayReason(message)));
+            std::fprintf(stderr, "gridwick: cannot open the window: %s\n",
+                qPrintable(noDisplayReason(message)));
             std::_Exit(EXIT_FAILURE);
         }
         heldBackWarnings.append(message);

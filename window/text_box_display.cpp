@@ -42,7 +42,8 @@ TextBoxDisplay::TextBoxDisplay(const QWidget& form)
 {
     for (const auto field : allDisplayFields) {
         const auto name = controlName(field);
-        auto* box = form.findChild<QLineEdit*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        auto* box = form.findChild<QLineEdit*>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         if (box == nullptr) {
             throw std::logic_error("the window has no text box named " + std::string(name));
         }
@@ -68,7 +69,8 @@ void TextBoxDisplay::flush()
     for (Slot& slot : slots_) {
         if (slot.pending) {
             const std::string_view text = slot.text();
-            slot.box->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            slot.box->setText(
+                QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
             slot.pending = false;
         }
     }

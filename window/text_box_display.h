@@ -38,7 +38,8 @@ private:
 
         [[nodiscard]] std::string_view text() const noexcept
         {
-            return isLong ? std::string_view(longText) : std::string_view(shortText.data(), shortLength);
+            return isLong ? std::string_view(longText)
+                          : std::string_view(shortText.data(), shortLength);
         }
     };
     std::array<Slot, displayFieldCount> slots_ {};

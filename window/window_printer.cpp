@@ -20,7 +20,8 @@ std::unique_ptr<QPrinter> defaultPrinter()
 namespace {
 
     // The picture's place on the page: its size on screen, shrunk if the page is smaller.
-    QRectF placeOnPage(const QPixmap& picture, const QWidget& widget, const QRectF& page, int printerDpi)
+    QRectF placeOnPage(
+        const QPixmap& picture, const QWidget& widget, const QRectF& page, int printerDpi)
     {
         const double screenToPrinter = static_cast<double>(printerDpi) / widget.logicalDpiX();
         QSizeF size = QSizeF(picture.deviceIndependentSize()) * screenToPrinter;
@@ -44,10 +45,12 @@ std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
         return QStringLiteral("The printer \"%1\" could not be opened.").arg(printer.printerName());
     }
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    painter.drawPixmap(placeOnPage(picture, widget, page.translated(-page.topLeft()), printer.resolution()),
+    painter.drawPixmap(
+        placeOnPage(picture, widget, page.translated(-page.topLeft()), printer.resolution()),
         picture, picture.rect());
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return QStringLiteral("The page could not be sent to the printer \"%1\".").arg(printer.printerName());
+        return QStringLiteral("The page could not be sent to the printer \"%1\".")
+            .arg(printer.printerName());
     }
     return std::nullopt;
 }
