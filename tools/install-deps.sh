@@ -13,6 +13,8 @@ packages=(
     # private print scheduler with a PDF printer.
     xvfb xdotool dbus at-spi2-core python3-pyatspi
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
+    # Packaging: the .deb's library dependencies, and the checks of its desktop files.
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -2,10 +2,12 @@
 # The real program on a private Xvfb, driven by real X input (xdotool), read over AT-SPI, and
 # printing to a private CUPS scheduler whose default queue is cups-pdf. Every process it
 # starts, it stops by process id.
-# Usage: run_end_to_end.sh PATH_TO_GRIDWICK
+# Usage: run_end_to_end.sh PATH_TO_GRIDWICK [--smoke]
+#   --smoke: one pick and a clean Exit only, without the print scheduler.
 set -euo pipefail
 
 program=$(realpath "$1")
+mode=${2:-}
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 chmod 755 "$work" # the scheduler's filters run as lp and read the spool below it
@@ -33,13 +35,18 @@ for _ in $(seq 100); do
 done
 [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 
-start_private_cups "$work/cups"
-pids+=("$CUPSD_PID")
+if [[ $mode != --smoke ]]; then
+    start_private_cups "$work/cups"
+    pids+=("$CUPSD_PID")
+fi
 
 status=0
-dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" || status=$?
-if ((status != 0)); then
+dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" $mode \
+    || status=$?
+if ((status != 0)) && [[ -f "$work/cups/log/error_log" ]]; then
     echo "--- private CUPS error log" >&2
     grep -E "^[EW] |Job" "$work/cups/log/error_log" >&2 || true
 fi
