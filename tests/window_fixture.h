@@ -49,13 +49,14 @@ struct SeenBox {
 // each one said. A box it cannot answer is closed after a few seconds so a test never hangs.
 class MessageBoxAnswerer {
 public:
-    explicit MessageBoxAnswerer(
-        QMessageBox::StandardButton answer, std::function<void()> onShown = {})
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer,
+        std::function<void()> onShown = {}, int intervalMilliseconds = 10)
         : answer_(answer)
         , onShown_(std::move(onShown))
+        , stuckLimit_(intervalMilliseconds > 0 ? 3000 / intervalMilliseconds : 100000)
     {
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { poll(); });
-        timer_.start(10);
+        timer_.start(intervalMilliseconds);
     }
 
     [[nodiscard]] const std::vector<SeenBox>& boxes() const { return boxes_; }
@@ -67,7 +68,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr) {
             stuckPolls_ = modal == nullptr ? 0 : stuckPolls_ + 1;
-            if (stuckPolls_ > 300) {
+            if (stuckPolls_ > stuckLimit_) {
                 ADD_FAILURE() << "a modal window that is not a message box stayed open";
                 modal->close();
             }
@@ -91,6 +92,7 @@ private:
     std::function<void()> onShown_;
     std::vector<SeenBox> boxes_;
     QTimer timer_;
+    int stuckLimit_;
     int stuckPolls_ = 0;
 };
 
