@@ -54,14 +54,20 @@ TextBoxDisplay::TextBoxDisplay(const QWidget& form)
 void TextBoxDisplay::setText(DisplayField field, std::string_view text)
 {
     Slot& slot = slots_[indexOf(field)];
+    slot.pending = true;
     slot.isLong = text.size() > slot.shortText.size();
     if (slot.isLong) {
-        slot.longText.assign(text);
-    } else {
-        copyShort(slot.shortText.data(), text.data(), text.size());
-        slot.shortLength = static_cast<std::uint8_t>(text.size());
+        storeLongText(slot, text);
+        return;
     }
-    slot.pending = true;
+    copyShort(slot.shortText.data(), text.data(), text.size());
+    slot.shortLength = static_cast<std::uint8_t>(text.size());
+}
+
+// Out of line, so that the common short path saves no registers.
+void TextBoxDisplay::storeLongText(Slot& slot, std::string_view text)
+{
+    slot.longText.assign(text);
 }
 
 void TextBoxDisplay::flush()

@@ -42,6 +42,8 @@ private:
                           : std::string_view(shortText.data(), shortLength);
         }
     };
+    [[gnu::noinline, gnu::cold]] static void storeLongText(Slot& slot, std::string_view text);
+
     std::array<Slot, displayFieldCount> slots_ {};
 };
 
