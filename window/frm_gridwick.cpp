@@ -67,7 +67,7 @@ void FrmGridwick::bindEvents()
     }
 }
 
-template <typename Action> void FrmGridwick::runTallyAction(Action&& action) noexcept
+template <typename Action> void FrmGridwick::runCommand(Action&& action) noexcept
 {
     try {
         action();
@@ -83,17 +83,17 @@ template <typename Action> void FrmGridwick::runTallyAction(Action&& action) noe
 
 void FrmGridwick::Command1_Click()
 {
-    runTallyAction([this] { tally_.press(); });
+    runCommand([this] { tally_.press(); });
 }
 
 void FrmGridwick::mnuMore_Click(std::int16_t batchSize)
 {
-    runTallyAction([this, batchSize] { tally_.addPicks(batchSize); });
+    runCommand([this, batchSize] { tally_.addPicks(batchSize); });
 }
 
 void FrmGridwick::mnuClear_Click()
 {
-    runTallyAction([this] { tally_.clear(); });
+    runCommand([this] { tally_.clear(); });
 }
 
 void FrmGridwick::mnuClearFields_Click()
@@ -141,16 +141,18 @@ void FrmGridwick::mnuExit_Click()
 
 void FrmGridwick::mnuPrint_Click()
 {
-    const std::unique_ptr<QPrinter> printer = printerProvider_();
-    if (!printer) {
-        reportFailure(this,
-            QStringLiteral("No default printer is set up.\n\nSet up a printer as the default, "
-                           "then choose File > Print again."));
-        return;
-    }
-    if (const auto failure = printPicture(*centralWidget(), *printer)) {
-        reportFailure(this, *failure);
-    }
+    runCommand([this] {
+        const std::unique_ptr<QPrinter> printer = printerProvider_();
+        if (!printer) {
+            reportFailure(this,
+                QStringLiteral("No default printer is set up.\n\nSet up a printer as the "
+                               "default, then choose File > Print again."));
+            return;
+        }
+        if (const auto failure = printPicture(*centralWidget(), *printer)) {
+            reportFailure(this, *failure);
+        }
+    });
 }
 
 } // namespace gridwick

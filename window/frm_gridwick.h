@@ -58,9 +58,10 @@ private:
     void mnuMore_Click(std::int16_t batchSize); // mnu100More_Click .. mnu900More_Click
     void mnuClearFields_Click();
 
-    // Runs a tally action. A run-time error is reported and the window goes on running; the
-    // texts the action wrote reach the boxes first in every case.
-    template <typename Action> void runTallyAction(Action&& action) noexcept;
+    // Runs a command's action so that no exception reaches the event loop: a run-time error
+    // or other failure is reported and the window goes on running. The texts the action wrote
+    // reach the boxes first in every case.
+    template <typename Action> void runCommand(Action&& action) noexcept;
 
     std::unique_ptr<Ui::frmGridwick> ui_;
     std::unique_ptr<RandomSource> random_;
