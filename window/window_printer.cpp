@@ -31,6 +31,13 @@ namespace {
         return { page.topLeft(), size };
     }
 
+    // How the user knows the printer: by its name, or by the file it prints to.
+    QString printerLabel(const QPrinter& printer)
+    {
+        return printer.outputFileName().isEmpty() ? printer.printerName()
+                                                  : printer.outputFileName();
+    }
+
 } // namespace
 
 std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
@@ -42,7 +49,7 @@ std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
     printer.setDocName(QStringLiteral("Gridwick"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return QStringLiteral("The printer \"%1\" could not be opened.").arg(printer.printerName());
+        return QStringLiteral("The printer \"%1\" could not be opened.").arg(printerLabel(printer));
     }
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     painter.drawPixmap(
@@ -50,7 +57,7 @@ std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
         picture, picture.rect());
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return QStringLiteral("The page could not be sent to the printer \"%1\".")
-            .arg(printer.printerName());
+            .arg(printerLabel(printer));
     }
     return std::nullopt;
 }
