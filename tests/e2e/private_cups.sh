@@ -1,7 +1,8 @@
 # Sourced by the end-to-end test: a private CUPS scheduler on a socket of its own, with a
 # cups-pdf queue as its default printer. Nothing of the machine's own printing is touched.
-#   start_private_cups DIR   starts it, exports CUPS_SERVER; sets CUPSD_PID
-#   cups_pdf_output_dir      where cups-pdf writes the PDF of a job of this user
+#   start_private_cups DIR    starts the scheduler, exports CUPS_SERVER, sets CUPSD_PID
+#   add_pdf_printer DIR       waits for it and adds the cups-pdf queue as the default
+#   cups_pdf_output_dir       where cups-pdf writes the PDF of a job of this user
 
 start_private_cups() {
     local dir=$1
@@ -36,22 +37,37 @@ DefaultAuthType None
   </Limit>
 </Policy>
 CONF
-    /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" &
+    # Its own output goes to a file: an inherited pipe would keep the test runner waiting.
+    /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+        </dev/null >"$dir/log/cupsd.out" 2>&1 &
     CUPSD_PID=$!
     export CUPS_SERVER="$dir/cups.sock"
+}
+
+# Retries a command, each try cut off after five seconds, for up to about half a minute: the
+# scheduler answers status requests before it takes administrative ones, and a client once
+# stalled here on a scheduler that had only just started.
+retry() {
     local tries=0
-    until lpstat -r >/dev/null 2>&1; do
+    until timeout 5 "$@"; do
         tries=$((tries + 1))
-        if ((tries > 100)); then
-            echo "private CUPS scheduler did not start:" >&2
-            cat "$dir/log/error_log" >&2 || true
+        if ((tries > 25)); then
             return 1
         fi
-        sleep 0.1
+        sleep 0.2
     done
+}
+
+add_pdf_printer() {
+    local dir=$1
     # lpadmin warns that printer drivers are deprecated; cups-pdf still needs its PPD.
-    lpadmin -p gridwick-pdf -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-    lpadmin -d gridwick-pdf
+    if ! retry lpstat -r >/dev/null 2>&1 \
+        || ! retry lpadmin -p gridwick-pdf -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null \
+        || ! retry lpadmin -d gridwick-pdf; then
+        echo "the private CUPS scheduler did not take the printer:" >&2
+        cat "$dir/log/error_log" "$dir/log/cupsd.out" >&2 2>/dev/null || true
+        return 1
+    fi
 }
 
 cups_pdf_output_dir() {
