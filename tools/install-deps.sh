@@ -15,6 +15,8 @@ packages=(
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
     # Packaging: the .deb's library dependencies, and the checks of its desktop files.
     dpkg-dev file desktop-file-utils appstream
+    # Style checks.
+    clang-format clang-tidy python3
 )
 
 missing=()
