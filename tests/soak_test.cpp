@@ -155,8 +155,7 @@ namespace {
                 ASSERT_EQ(c.intHome, model.home);
             }
             for (const auto field : allDisplayFields) {
-                const auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(
-                    controlName(field).data(), qsizetype(controlName(field).size())));
+                const auto* box = window.findChild<QLineEdit*>(boxName(field));
                 ASSERT_EQ(box->text().toStdString(), model.boxes[indexOf(field)])
                     << controlName(field);
             }

@@ -15,15 +15,10 @@ namespace {
         {
             for (const auto field : allDisplayFields) {
                 auto* box = new QLineEdit(&widget); // owned by the form
-                box->setObjectName(QString::fromLatin1(
-                    controlName(field).data(), static_cast<qsizetype>(controlName(field).size())));
+                box->setObjectName(boxName(field));
             }
         }
-        QLineEdit* box(DisplayField field)
-        {
-            return widget.findChild<QLineEdit*>(QString::fromLatin1(
-                controlName(field).data(), static_cast<qsizetype>(controlName(field).size())));
-        }
+        QLineEdit* box(DisplayField field) { return widget.findChild<QLineEdit*>(boxName(field)); }
         QWidget widget;
     };
 

@@ -124,7 +124,7 @@ protected:
     {
         std::vector<QString> texts;
         for (const auto field : allDisplayFields) {
-            texts.push_back(child<QLineEdit>(std::string(controlName(field)).c_str())->text());
+            texts.push_back(window.findChild<QLineEdit*>(boxName(field))->text());
         }
         return texts;
     }

@@ -43,14 +43,19 @@ namespace {
 
 } // namespace
 
+QString boxName(DisplayField field)
+{
+    const std::string_view name = controlName(field);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 TextBoxDisplay::TextBoxDisplay(const QWidget& form)
 {
     for (const auto field : allDisplayFields) {
-        const auto name = controlName(field);
-        auto* box = form.findChild<QLineEdit*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        auto* box = form.findChild<QLineEdit*>(boxName(field));
         if (box == nullptr) {
-            throw std::logic_error("the window has no text box named " + std::string(name));
+            throw std::logic_error(
+                "the window has no text box named " + std::string(controlName(field)));
         }
         slots_[indexOf(field)].box = box;
     }

@@ -7,9 +7,13 @@
 #include <string>
 
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace gridwick {
+
+// The object name of the text box that shows the field.
+[[nodiscard]] QString boxName(DisplayField field);
 
 // Shows the tally in the window's nine text boxes. Writes land in cheap slots and reach the
 // boxes in one flush when the command that made them ends: a batch writes thousands of texts
