@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Start-up to first paint, and peak memory, of Gridwick against a bare Qt program that builds
 the same widgets. Both run on a private Xvfb, alternately, many times; medians are compared.
+Exits with status 1 if either ratio misses its goal.
 Usage: startup_bench.py BUILD_DIR [RUNS]"""
 
 import os
@@ -59,3 +60,7 @@ for name in programs:
 time_ratio = statistics.median(times["gridwick"]) / statistics.median(times["bare Qt"])
 memory_ratio = statistics.median(memory["gridwick"]) / statistics.median(memory["bare Qt"])
 print(f"ratio      start-up {time_ratio:.2f}x (goal <= 1.10x), peak memory {memory_ratio:.2f}x (goal <= 1.10x)")
+missed = [name for name, ratio in (("start-up", time_ratio), ("peak memory", memory_ratio)) if ratio > 1.10]
+if missed:
+    print("MISSED: " + ", ".join(missed))
+sys.exit(1 if missed else 0)

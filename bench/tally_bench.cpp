@@ -35,6 +35,17 @@ namespace {
     }
     BENCHMARK(BM_Pick);
 
+    // What each pick's reseed costs, the clock reading included.
+    void BM_Reseed(benchmark::State& state)
+    {
+        XoshiroRandom random;
+        for (auto _ : state) {
+            random.reseed();
+        }
+        benchmark::DoNotOptimize(random.nextBits());
+    }
+    BENCHMARK(BM_Reseed);
+
     void BM_Batch900(benchmark::State& state)
     {
         Bench bench;

@@ -3,6 +3,7 @@
 #include "runtime/runtime_error.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace gridwick {
 
@@ -10,11 +11,12 @@ namespace gridwick {
 // result, so on overflow the target keeps its old value.
 [[nodiscard]] inline std::int16_t checkedAdd(std::int16_t a, std::int16_t b)
 {
-    std::int16_t sum = 0;
-    if (__builtin_add_overflow(a, b, &sum)) {
+    const int sum = int { a } + int { b };
+    if (sum < std::numeric_limits<std::int16_t>::min()
+        || sum > std::numeric_limits<std::int16_t>::max()) {
         raiseOverflow();
     }
-    return sum;
+    return static_cast<std::int16_t>(sum);
 }
 
 } // namespace gridwick

@@ -16,10 +16,6 @@ public:
     {
         return { digits_.data() + first_, digits_.size() - first_ };
     }
-    operator std::string_view() const noexcept
-    {
-        return view();
-    } // NOLINT(google-explicit-constructor)
 
 private:
     std::array<char, 6> digits_ {}; // "-32768" is the longest; the text ends at the last char

@@ -1,7 +1,7 @@
 #include "runtime/xoshiro_random.h"
 
 #include <bit>
-#include <ctime>
+#include <chrono>
 #include <random>
 
 namespace gridwick {
@@ -19,16 +19,11 @@ namespace {
 
 } // namespace
 
-std::uint64_t XoshiroRandom::coarseClockNanoseconds() noexcept
+std::uint64_t XoshiroRandom::steadyClockNanoseconds() noexcept
 {
-    // The coarse clock ticks every few milliseconds but reads in a few nanoseconds, against
-    // some thirty for the fine one; since reseeding mixes rather than replaces, a slow tick
-    // costs no randomness.
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
-    constexpr std::uint64_t nanosecondsPerSecond = 1'000'000'000;
-    return static_cast<std::uint64_t>(now.tv_sec) * nanosecondsPerSecond
-        + static_cast<std::uint64_t>(now.tv_nsec);
+    const auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
 }
 
 std::uint64_t XoshiroRandom::freshSeed()

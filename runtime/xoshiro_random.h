@@ -15,13 +15,13 @@ public:
     using Clock = std::uint64_t (*)() noexcept;
 
     // The system timer reading that each reseed stirs in, in nanoseconds.
-    static std::uint64_t coarseClockNanoseconds() noexcept;
+    static std::uint64_t steadyClockNanoseconds() noexcept;
 
     // A fresh seed from the operating system, so that two runs started together still differ.
     static std::uint64_t freshSeed();
 
     explicit XoshiroRandom(
-        Clock clock = &coarseClockNanoseconds, std::uint64_t seed = freshSeed()) noexcept;
+        Clock clock = &steadyClockNanoseconds, std::uint64_t seed = freshSeed()) noexcept;
 
     void reseed() override;
     [[nodiscard]] float next() override;

@@ -15,29 +15,6 @@ namespace {
     constexpr std::string_view winnerMarker = "WINNER!!";
     constexpr std::string_view emptyText;
 
-    // Clears the running flag and any remembered press however the chain ends, so that an
-    // error in the middle of a batch leaves the tally ready for the next action.
-    class StepRunningGuard {
-    public:
-        StepRunningGuard(bool& running, bool& pending) noexcept
-            : running_(running)
-            , pending_(pending)
-        {
-            running_ = true;
-        }
-        StepRunningGuard(const StepRunningGuard&) = delete;
-        StepRunningGuard& operator=(const StepRunningGuard&) = delete;
-        ~StepRunningGuard()
-        {
-            running_ = false;
-            pending_ = false;
-        }
-
-    private:
-        bool& running_;
-        bool& pending_;
-    };
-
 } // namespace
 
 PickTally::PickTally(PickDisplay& display, RandomSource& random) noexcept
@@ -48,15 +25,11 @@ PickTally::PickTally(PickDisplay& display, RandomSource& random) noexcept
 
 void PickTally::press()
 {
-    if (stepRunning_) {
-        pressPending_ = true;
-        return;
-    }
-    const StepRunningGuard guard(stepRunning_, pressPending_);
+    // A pick, then the rest of any batch: each pick continues the run while intPicks is below
+    // intTarget.
     do {
-        pressPending_ = false;
         pickStep();
-    } while (pressPending_);
+    } while (counters_.intPicks < counters_.intTarget);
 }
 
 void PickTally::addPicks(std::int16_t size)
@@ -115,17 +88,11 @@ void PickTally::pickStep()
     show(DisplayField::txtHome, next.intHome);
 
     counters_ = next;
-
-    // Continuation: the next pick of a batch. Inside a running step this only registers the
-    // press; the loop in press() runs it once this step has returned.
-    if (counters_.intPicks < counters_.intTarget) {
-        press();
-    }
 }
 
 void PickTally::show(DisplayField field, std::int16_t value)
 {
-    display_.setText(field, NumberText(value));
+    display_.setText(field, NumberText(value).view());
 }
 
 } // namespace gridwick

@@ -34,10 +34,6 @@ private:
     PickDisplay& display_;
     RandomSource& random_;
     TallyCounters counters_;
-    // A press made while a pick step runs is remembered here and run by the outermost press,
-    // so a chain of 32767 picks needs no deeper stack than one.
-    bool stepRunning_ = false;
-    bool pressPending_ = false;
 };
 
 } // namespace gridwick

@@ -96,7 +96,9 @@ namespace {
             { -std::numeric_limits<double>::infinity(), ErrorNumber::FloatingPoint },
         };
         for (const auto& [value, error] : cases) {
-            EXPECT_EQ(errorRaisedBy([&] { (void)floorToInt16(value); }), error) << value;
+            // Clang 14 cannot capture a structured binding; a copy it can.
+            EXPECT_EQ(errorRaisedBy([input = value] { (void)floorToInt16(input); }), error)
+                << value;
         }
     }
 

@@ -14,18 +14,18 @@ namespace {
         Form()
         {
             for (const auto field : allDisplayFields) {
-                auto* box = new QLineEdit(&widget); // owned by the form
-                box->setObjectName(boxName(field));
+                boxes[indexOf(field)] = new QLineEdit(&widget); // owned by the form
             }
         }
-        QLineEdit* box(DisplayField field) { return widget.findChild<QLineEdit*>(boxName(field)); }
+        QLineEdit* box(DisplayField field) { return boxes[indexOf(field)]; }
         QWidget widget;
+        TextBoxes boxes {};
     };
 
     TEST(TextBoxDisplay, TextsOfEveryLengthReachTheirBoxesOnFlush)
     {
         Form form;
-        TextBoxDisplay display(form.widget);
+        TextBoxDisplay display(form.boxes);
         const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         for (std::size_t length = 0; length <= alphabet.size(); ++length) {
             const std::string text = alphabet.substr(0, length);
@@ -42,7 +42,7 @@ namespace {
     TEST(TextBoxDisplay, BoxesChangeOnlyOnFlush)
     {
         Form form;
-        TextBoxDisplay display(form.widget);
+        TextBoxDisplay display(form.boxes);
         display.setText(DisplayField::txtPicks, "1");
         EXPECT_EQ(form.box(DisplayField::txtPicks)->text(), "");
         display.flush();

@@ -163,6 +163,9 @@ namespace {
             EXPECT_FALSE(action->isCheckable()) << action->text().toStdString();
             EXPECT_FALSE(action->isSeparator());
             EXPECT_TRUE(action->isEnabled() && action->isVisible());
+            // No platform may move an item out of its menu by what its text says.
+            EXPECT_TRUE(action->menu() != nullptr || action->menuRole() == QAction::NoRole)
+                << action->text().toStdString();
             texts.push_back(action->text().toStdString());
         }
         return texts;

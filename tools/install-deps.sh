@@ -15,8 +15,11 @@ packages=(
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
     # Packaging: the .deb's library dependencies, and the checks of its desktop files.
     dpkg-dev file desktop-file-utils appstream
+    # Other compilers: the whole program with Clang; the runtime and tally for Windows with
+    # MinGW-w64, GoogleTest from its sources, the tests run under Wine.
+    clang g++-mingw-w64-x86-64-posix googletest wine64
     # Style checks.
-    clang-format clang-tidy python3
+    clang-format clang-tidy python3 shellcheck pyflakes3
 )
 
 missing=()

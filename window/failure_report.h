@@ -5,10 +5,7 @@ class QWidget;
 
 namespace gridwick {
 
-class RuntimeError;
-
-// Modal reports of an action that failed. The program keeps running afterwards.
-void reportRuntimeError(QWidget* parent, const RuntimeError& error);
+// A modal report of an action that failed. The program keeps running afterwards.
 void reportFailure(QWidget* parent, const QString& message);
 
 } // namespace gridwick

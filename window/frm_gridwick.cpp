@@ -1,5 +1,6 @@
 #include "window/frm_gridwick.h"
 
+#include "runtime/error_report.h"
 #include "runtime/random_source.h"
 #include "runtime/runtime_error.h"
 #include "ui_frmGridwick.h"
@@ -13,17 +14,25 @@
 #include <QPrinter>
 
 #include <exception>
+#include <optional>
 
 namespace gridwick {
 
 namespace {
 
-    // Sets up the generated layout before the members that look up its text boxes.
+    // Sets up the generated layout before the members that use its text boxes.
     std::unique_ptr<Ui::frmGridwick> setUpLayout(QMainWindow& window)
     {
         auto ui = std::make_unique<Ui::frmGridwick>();
         ui->setupUi(&window);
         return ui;
+    }
+
+    TextBoxes textBoxesOf(const Ui::frmGridwick& ui)
+    {
+        // In the order of DisplayField.
+        return { ui.txtPicks, ui.Text1, ui.Text2, ui.txtWin1, ui.txtWin2, ui.txtTies, ui.Total,
+            ui.txtVisitor, ui.txtHome };
     }
 
 } // namespace
@@ -32,7 +41,7 @@ FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QMainWindow(parent)
     , ui_(setUpLayout(*this))
     , random_(std::move(random))
-    , display_(*this)
+    , display_(textBoxesOf(*ui_))
     , tally_(display_, *random_)
     , printerProvider_(&defaultPrinter)
 {
@@ -69,15 +78,19 @@ void FrmGridwick::bindEvents()
 
 template <typename Action> void FrmGridwick::runCommand(Action&& action) noexcept
 {
+    // The report is a modal box with an event loop of its own: it opens once the handler has
+    // been left, not inside it.
+    std::optional<QString> failure;
     try {
         action();
-        display_.flush();
     } catch (const RuntimeError& error) {
-        display_.flush();
-        reportRuntimeError(this, error);
+        failure = QString::fromStdString(errorReportText(error));
     } catch (const std::exception& error) {
-        display_.flush();
-        reportFailure(this, QString::fromLocal8Bit(error.what()));
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    display_.flush();
+    if (failure) {
+        reportFailure(this, *failure);
     }
 }
 

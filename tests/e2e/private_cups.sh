@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end test: a private CUPS scheduler on a socket of its own, with a
 # cups-pdf queue as its default printer. Nothing of the machine's own printing is touched.
 #   start_private_cups DIR    starts the scheduler, exports CUPS_SERVER, sets CUPSD_PID
@@ -40,6 +41,7 @@ CONF
     # Its own output goes to a file: an inherited pipe would keep the test runner waiting.
     /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
         </dev/null >"$dir/log/cupsd.out" 2>&1 &
+    # shellcheck disable=SC2034 # read by the script that sources this one
     CUPSD_PID=$!
     export CUPS_SERVER="$dir/cups.sock"
 }
@@ -75,6 +77,7 @@ cups_pdf_output_dir() {
     # home folder of the job's user as the password database gives it.
     local out home
     out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -n 1)
+    # shellcheck disable=SC2016 # the literal text cups-pdf's configuration uses
     out=${out:-'${HOME}/PDF'}
     home=$(getent passwd "$(id -un)" | cut -d: -f6)
     echo "${out//\$\{HOME\}/$home}"

@@ -13,6 +13,7 @@ work=$(mktemp -d)
 chmod 755 "$work" # the scheduler's filters run as lp and read the spool below it
 pids=()
 
+# shellcheck disable=SC2317 # called by the trap below
 cleanup() {
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
@@ -24,7 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# shellcheck source=private_cups.sh
+# shellcheck source-path=SCRIPTDIR source=private_cups.sh
 source "$here/private_cups.sh"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
@@ -35,7 +36,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 
@@ -54,7 +56,7 @@ if [[ $mode != --smoke ]]; then
 fi
 
 status=0
-dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" $mode \
+dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" ${mode:+"$mode"} \
     || status=$?
 if ((status != 0)) && [[ -f "${cups_log:-}" ]]; then
     echo "--- private CUPS error log" >&2
