@@ -2,6 +2,7 @@
 
 #include "gridwick_version.h"
 #include "runtime/xoshiro_random.h"
+#include "window/command_line.h"
 #include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
 
@@ -57,9 +58,16 @@ namespace {
 
 int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& onShown)
 {
+    if (const auto status = answerInformationOptions(argc, argv)) {
+        return *status;
+    }
+
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
+    if (const auto status = refuseUnknownArguments(QApplication::arguments())) {
+        return *status;
+    }
     replayHeldBackWarnings();
 
     QApplication::setApplicationName(QStringLiteral("Gridwick"));
