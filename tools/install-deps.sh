@@ -13,8 +13,10 @@ packages=(
     # private print scheduler with a PDF printer.
     xvfb xdotool dbus at-spi2-core python3-pyatspi
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
-    # Packaging: the .deb's library dependencies, and the checks of its desktop files.
-    dpkg-dev file desktop-file-utils appstream
+    # The Debian package: its build, Debian's checks of it (lintian, hardening-check, the
+    # manual page, the desktop files) and its autopkgtest on a private X server.
+    dpkg-dev debhelper lintian devscripts autopkgtest man-db xauth
+    file desktop-file-utils appstream
     # Other compilers: the whole program with Clang; the runtime and tally for Windows with
     # MinGW-w64, GoogleTest from its sources, the tests run under Wine.
     clang g++-mingw-w64-x86-64-posix googletest wine64
