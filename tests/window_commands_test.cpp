@@ -55,6 +55,27 @@ namespace {
         EXPECT_EQ(boxText("txtTies").toInt(), c.intTies);
     }
 
+    TEST_F(WindowCommands, MenuKeyAndShiftF10OpenThePopUpAtTheFocus)
+    {
+        auto* randomization = child<QMenu>("mnuRandom");
+        const QWidget* focus = QApplication::focusWidget();
+        int expected = 0;
+        for (const auto& [key, modifiers] : { std::pair { Qt::Key_Menu, Qt::NoModifier },
+                 std::pair { Qt::Key_F10, Qt::ShiftModifier } }) {
+            QTest::keyClick(&window, key, modifiers);
+            ASSERT_TRUE(waitUntil([randomization] { return randomization->isVisible(); }))
+                << "key " << key;
+            EXPECT_TRUE(randomization->geometry().contains(
+                focus->mapToGlobal(focus->rect().center()) + QPoint(1, 1)));
+            // Down to "Plus 100 More", Enter chooses it: the same batch as from the menu bar.
+            QTest::keyClick(randomization, Qt::Key_Down);
+            QTest::keyClick(randomization, Qt::Key_Return);
+            expected += 100;
+            ASSERT_TRUE(waitUntil([&] { return window.counters().intPicks == expected; }));
+            EXPECT_EQ(boxText("txtPicks").toInt(), expected);
+        }
+    }
+
     TEST_F(WindowCommands, OnlyARightPressOnTheBareSurfaceOpensThePopUp)
     {
         auto* randomization = child<QMenu>("mnuRandom");

@@ -11,7 +11,7 @@ packages=(
     fonts-urw-base35
     # The end-to-end test: a private X server, real input, the accessibility bus, and a
     # private print scheduler with a PDF printer.
-    xvfb xdotool dbus at-spi2-core python3-pyatspi
+    xvfb xdotool x11-utils dbus at-spi2-core python3-pyatspi
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
     # The Debian package: its build, Debian's checks of it (lintian, hardening-check, the
     # manual page, the desktop files) and its autopkgtest on a private X server.

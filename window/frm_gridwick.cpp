@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QShortcut>
 
 #include <exception>
 #include <optional>
@@ -74,6 +75,12 @@ void FrmGridwick::bindEvents()
             connect(action, &QAction::triggered, this, [this, size] { mnuMore_Click(size); });
         }
     }
+    // The keyboard's ways to a context menu: the Menu key and Shift+F10.
+    for (const QKeySequence& keys :
+        { QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) }) {
+        auto* shortcut = new QShortcut(keys, this); // owned by the window
+        connect(shortcut, &QShortcut::activated, this, &FrmGridwick::popUpFromKeyboard);
+    }
 }
 
 template <typename Action> void FrmGridwick::runCommand(Action&& action) noexcept
@@ -129,6 +136,13 @@ void FrmGridwick::Form_MouseDown(Qt::MouseButton button, const QPoint& globalPos
     if (button == Qt::RightButton) {
         ui_->mnuRandom->popup(globalPosition);
     }
+}
+
+void FrmGridwick::popUpFromKeyboard()
+{
+    // At the focus widget, where desktops open a context menu asked for from the keyboard.
+    const QWidget* anchor = focusWidget() != nullptr ? focusWidget() : this;
+    ui_->mnuRandom->popup(anchor->mapToGlobal(anchor->rect().center()));
 }
 
 void FrmGridwick::closeEvent(QCloseEvent* event)

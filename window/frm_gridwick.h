@@ -51,6 +51,7 @@ private:
 
     void Command1_Click();
     void Form_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+    void popUpFromKeyboard();
     void Form_Unload(std::int16_t& cancel);
     void mnuPrint_Click();
     void mnuExit_Click();

@@ -70,8 +70,9 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     }
     replayHeldBackWarnings();
 
+    // No display name: Qt would append it to every title, and each window's title is exactly
+    // its own ("QUIT?!", not "QUIT?! — Gridwick").
     QApplication::setApplicationName(QStringLiteral("Gridwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Gridwick"));
     QApplication::setApplicationVersion(QStringLiteral(GRIDWICK_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(GRIDWICK_APP_ID));
     installFontSubstitutes();

@@ -1,7 +1,6 @@
 #include "window/window_printer.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -19,12 +18,12 @@ std::unique_ptr<QPrinter> defaultPrinter()
 
 namespace {
 
-    // The picture's place on the page: its size on screen, shrunk if the page is smaller.
-    QRectF placeOnPage(
-        const QPixmap& picture, const QWidget& widget, const QRectF& page, int printerDpi)
+    // The window's place on the page, in printer dots: its size on screen, shrunk if the page
+    // is smaller.
+    QRectF placeOnPage(const QWidget& widget, const QRectF& page, int printerDpi)
     {
         const double screenToPrinter = static_cast<double>(printerDpi) / widget.logicalDpiX();
-        QSizeF size = QSizeF(picture.deviceIndependentSize()) * screenToPrinter;
+        QSizeF size = QSizeF(widget.size()) * screenToPrinter;
         if (size.width() > page.width() || size.height() > page.height()) {
             size.scale(page.size(), Qt::KeepAspectRatio);
         }
@@ -42,19 +41,19 @@ namespace {
 
 std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
 {
-    const QPixmap picture = widget.grab();
-    if (picture.isNull()) {
-        return QStringLiteral("The window could not be captured for printing.");
-    }
     printer.setDocName(QStringLiteral("Gridwick"));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return QStringLiteral("The printer \"%1\" could not be opened.").arg(printerLabel(printer));
     }
+    // The widget draws itself at the printer's resolution, scaled from screen dots to printer
+    // dots, rather than as a screen-resolution picture blown up to size.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    painter.drawPixmap(
-        placeOnPage(picture, widget, page.translated(-page.topLeft()), printer.resolution()),
-        picture, picture.rect());
+    const QRectF place
+        = placeOnPage(widget, page.translated(-page.topLeft()), printer.resolution());
+    painter.translate(place.topLeft());
+    painter.scale(place.width() / widget.width(), place.height() / widget.height());
+    widget.render(&painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return QStringLiteral("The page could not be sent to the printer \"%1\".")
             .arg(printerLabel(printer));

@@ -13,7 +13,7 @@ namespace gridwick {
 // The system's default printer, or null when none is set up.
 [[nodiscard]] std::unique_ptr<QPrinter> defaultPrinter();
 
-// Prints a picture of the widget, at its size on screen, on one page. Returns what went
+// Prints the widget as it looks, at its size on screen, on one page. Returns what went
 // wrong, or nothing once the page has been handed to the printer.
 [[nodiscard]] std::optional<QString> printPicture(QWidget& widget, QPrinter& printer);
 

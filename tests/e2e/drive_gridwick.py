@@ -94,6 +94,21 @@ def quit_question():
     return None
 
 
+def title_on_screen(window_id):
+    """The title the window system received (_NET_WM_NAME), not the widget's own property."""
+    line = run_text(["xprop", "-id", window_id, "_NET_WM_NAME"])
+    return line.split(" = ", 1)[1].strip().strip('"') if " = " in line else line
+
+
+def run_text(command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.strip()
+
+
+def picks_reach(count):
+    return wait_for(lambda: (lambda t: t if t["Total picks"] == str(count) else None)(boxes()),
+                    f"{count} picks")
+
+
 def press_keys(*keys):
     for key in keys:
         xdotool("key", "--clearmodifiers", key)
@@ -107,6 +122,10 @@ try:
     wait_for(gridwick_app, "Gridwick on the accessibility bus")
     window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Gridwick$").split()[0]
     xdotool("windowfocus", "--sync", window)
+
+    @check("the window's title on screen is exactly Gridwick", smoke=True)
+    def _():
+        require(title_on_screen(window) == "Gridwick", title_on_screen(window))
 
     @check("starts with nine empty boxes", smoke=True)
     def _():
@@ -133,9 +152,19 @@ try:
                                       and showing(n)), None), "the pop-up menu")
         box = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
-        texts = wait_for(lambda: (lambda t: t if t["Total picks"] == "101" else None)(boxes()), "101 picks")
+        texts = picks_reach(101)
         wins = sum(int(texts[name] or 0) for name in ("Visitor wins", "Home wins", "Ties"))
         require(wins == 101, texts)
+
+    @check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More")
+    def _():
+        for key, total in (("Menu", 201), ("shift+F10", 301)):
+            press_keys(key)
+            wait_for(lambda: next((n for n in walk(gridwick_app())
+                                   if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Plus 100 More"
+                                   and showing(n)), None), f"the pop-up from {key}")
+            press_keys("Down", "Return")
+            picks_reach(total)
 
     @check("File > Print puts one page on the default printer")
     def _():
@@ -151,7 +180,14 @@ try:
         pages = [line.split()[-1] for line in info.splitlines() if line.startswith("Pages:")]
         require(pages == ["1"], info)
         require("Gridwick" in pdf.name, pdf.name)
-        require(boxes()["Total picks"] == "101", 'boxes()["Total picks"] == "101"')
+        # Sharp on paper: the window drawn at the printer's resolution, so no picture below
+        # 300 ppi; or drawn as text, with the captions in it.
+        images = run_text(["pdfimages", "-list", str(pdf)]).splitlines()[2:]
+        ppi = [min(int(row.split()[12]), int(row.split()[13])) for row in images]
+        text = run_text(["pdftotext", "-layout", str(pdf), "-"])
+        require(ppi or "VISITOR" in text, "the page is empty")
+        require(all(value >= 300 for value in ppi), "\n".join(images))
+        require(boxes()["Total picks"] == "301", boxes())
         pdf.unlink()
 
     @check("File > Exit answered No keeps everything")
@@ -159,11 +195,13 @@ try:
         xdotool("windowfocus", "--sync", window)
         press_keys("alt+f", "x")
         wait_for(quit_question, "the quit question")
+        question = xdotool("search", "--sync", "--onlyvisible", "--name", "QUIT").split()[0]
+        require(title_on_screen(question) == "QUIT?!", title_on_screen(question))
         press_keys("alt+n")
         wait_for(lambda: quit_question() is None, "the question to close")
         time.sleep(0.3)
         require(program.poll() is None, "the program ended")
-        require(boxes()["Total picks"] == "101", 'boxes()["Total picks"] == "101"')
+        require(boxes()["Total picks"] == "301", boxes())
 
     @check("File > Exit answered Yes ends the program", smoke=True)
     def _():
