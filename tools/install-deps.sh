@@ -13,6 +13,8 @@ packages=(
     # private print scheduler with a PDF printer.
     xvfb xdotool x11-utils dbus at-spi2-core python3-pyatspi
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
+    # The same program as a native Wayland client on a headless compositor.
+    weston qt6-wayland
     # The Debian package: its build, Debian's checks of it (lintian, hardening-check, the
     # manual page, the desktop files) and its autopkgtest on a private X server.
     dpkg-dev debhelper lintian devscripts autopkgtest man-db xauth

@@ -8,15 +8,8 @@ if ! command -v import >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q imagemagick >/dev/null
 fi
 
-work=$(mktemp -d)
-pids=()
-# shellcheck disable=SC2317 # called by the trap below
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=../tests/e2e/processes.sh
+source tests/e2e/processes.sh
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)

@@ -3,7 +3,7 @@
 Run by run_end_to_end.sh inside a private D-Bus session, with DISPLAY on a private Xvfb and
 CUPS_SERVER on a private scheduler whose default queue is cups-pdf.
 Usage: drive_gridwick.py PROGRAM PDF_OUTPUT_DIR [--smoke]
-  --smoke: only start, one pick and a clean Exit (for the installed package).
+  --smoke: only start, one pick and a clean Exit (the installed package's autopkgtest).
 """
 
 import os
@@ -14,84 +14,21 @@ import time
 
 import pyatspi
 
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, find, gridwick_app, boxes,
+                            picks_reach, quit_question, require, require_one_pick,
+                            require_outcomes_add_up, start_accessibility_bus, wait_for)
+
 PROGRAM, PDF_DIR = sys.argv[1], pathlib.Path(sys.argv[2])
-SMOKE = "--smoke" in sys.argv[3:]
-BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
-             "Home wins", "Total", "Ties", "Total picks"]
-results = []
+checks = Checks(smoke="--smoke" in sys.argv[3:])
+check = checks.add
 
 
-class CheckFailed(Exception):
-    pass
-
-
-def require(condition, detail):
-    """A check that holds under python3 -O too, unlike assert."""
-    if not condition:
-        raise CheckFailed(str(detail))
-
-
-def wait_for(condition, what, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise CheckFailed(f"timed out waiting for {what}")
-
-
-def check(name, smoke=False):
-    def run(test):
-        if SMOKE and not smoke:
-            return
-        try:
-            test()
-            results.append((name, None))
-            print(f"PASS {name}", flush=True)
-        except Exception as error:  # one failed check must not stop the others
-            results.append((name, error))
-            print(f"FAIL {name}: {error}", flush=True)
-    return run
+def run_text(command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.strip()
 
 
 def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
-
-
-def walk(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from walk(child)
-
-
-def gridwick_app():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Gridwick":
-            return app
-    return None
-
-
-def boxes():
-    """Every text box's text, by its accessible name."""
-    texts = {}
-    for node in walk(gridwick_app()):
-        if node.getRole() == pyatspi.ROLE_TEXT and node.name in BOX_NAMES:
-            texts[node.name] = node.queryText().getText(0, -1)
-    return texts
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def quit_question():
-    app = gridwick_app()
-    for node in app:
-        if node is not None and node.name == "QUIT?!" and showing(node):
-            return node
-    return None
+    return run_text(["xdotool", *args])
 
 
 def title_on_screen(window_id):
@@ -100,23 +37,14 @@ def title_on_screen(window_id):
     return line.split(" = ", 1)[1].strip().strip('"') if " = " in line else line
 
 
-def run_text(command):
-    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.strip()
-
-
-def picks_reach(count):
-    return wait_for(lambda: (lambda t: t if t["Total picks"] == str(count) else None)(boxes()),
-                    f"{count} picks")
-
-
 def press_keys(*keys):
     for key in keys:
         xdotool("key", "--clearmodifiers", key)
         time.sleep(0.15)
 
 
-environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-bus_launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+environment = dict(os.environ, **ACCESSIBILITY_ENVIRONMENT, QT_QPA_PLATFORM="xcb")
+bus_launcher = start_accessibility_bus()
 program = subprocess.Popen([PROGRAM], env=environment)
 try:
     wait_for(gridwick_app, "Gridwick on the accessibility bus")
@@ -135,34 +63,23 @@ try:
     @check("Alt+K makes one pick", smoke=True)
     def _():
         press_keys("alt+k")
-        texts = wait_for(lambda: (lambda t: t if t["Total picks"] == "1" else None)(boxes()), "the pick")
-        visitor, home = int(texts["Visitor score"]), int(texts["Home score"])
-        require(2 <= visitor <= 70 and 2 <= home <= 70, texts)
-        require(int(texts["Total"]) == visitor + home, texts)
-        outcome = [texts["Visitor wins"], texts["Home wins"], texts["Ties"]]
-        require(sorted(outcome) == ["", "", "1"], texts)
-        require((texts["Visitor winner"] == "WINNER!!") == (visitor > home), texts)
-        require((texts["Home winner"] == "WINNER!!") == (home > visitor), texts)
+        require_one_pick(picks_reach(1))
 
     @check("right-button pop-up runs Plus 100 More")
     def _():
         xdotool("mousemove", "--window", window, "10", "390", "click", "3")
-        item = wait_for(lambda: next((n for n in walk(gridwick_app())
-                                      if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Plus 100 More"
-                                      and showing(n)), None), "the pop-up menu")
+        item = wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
+                        "the pop-up menu")
         box = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
-        texts = picks_reach(101)
-        wins = sum(int(texts[name] or 0) for name in ("Visitor wins", "Home wins", "Ties"))
-        require(wins == 101, texts)
+        require_outcomes_add_up(picks_reach(101), 101)
 
     @check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More")
     def _():
         for key, total in (("Menu", 201), ("shift+F10", 301)):
             press_keys(key)
-            wait_for(lambda: next((n for n in walk(gridwick_app())
-                                   if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "Plus 100 More"
-                                   and showing(n)), None), f"the pop-up from {key}")
+            wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
+                     f"the pop-up from {key}")
             press_keys("Down", "Return")
             picks_reach(total)
 
@@ -217,6 +134,4 @@ finally:
             process.terminate()
             process.wait(timeout=5)
 
-failed = sum(1 for _, error in results if error is not None)
-print(f"end-to-end: {len(results) - failed} passed, {failed} failed")
-sys.exit(1 if failed or not results else 0)
+sys.exit(checks.summary("end-to-end"))

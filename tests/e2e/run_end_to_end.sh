@@ -2,28 +2,14 @@
 # The real program on a private Xvfb, driven by real X input (xdotool), read over AT-SPI, and
 # printing to a private CUPS scheduler whose default queue is cups-pdf. Every process it
 # starts, it stops by process id.
-# Usage: run_end_to_end.sh PATH_TO_GRIDWICK [--smoke]
-#   --smoke: one pick and a clean Exit only, without the print scheduler.
+# Usage: run_end_to_end.sh PATH_TO_GRIDWICK
 set -euo pipefail
 
 program=$(realpath "$1")
-mode=${2:-}
 here=$(dirname "$(realpath "$0")")
-work=$(mktemp -d)
+# shellcheck source-path=SCRIPTDIR source=processes.sh
+source "$here/processes.sh"
 chmod 755 "$work" # the scheduler's filters run as lp and read the spool below it
-pids=()
-
-# shellcheck disable=SC2317 # called by the trap below
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # shellcheck source-path=SCRIPTDIR source=private_cups.sh
 source "$here/private_cups.sh"
@@ -41,24 +27,22 @@ export DISPLAY
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 
-if [[ $mode != --smoke ]]; then
-    # A scheduler that will not take the printer gets one fresh start before the test fails.
-    for attempt in 1 2; do
-        start_private_cups "$work/cups-$attempt"
-        pids+=("$CUPSD_PID")
-        if add_pdf_printer "$work/cups-$attempt"; then
-            break
-        fi
-        kill "$CUPSD_PID"
-        ((attempt < 2)) || exit 1
-    done
-    cups_log="$work/cups-$attempt/log/error_log"
-fi
+# A scheduler that will not take the printer gets one fresh start before the test fails.
+for attempt in 1 2; do
+    start_private_cups "$work/cups-$attempt"
+    pids+=("$CUPSD_PID")
+    if add_pdf_printer "$work/cups-$attempt"; then
+        break
+    fi
+    kill "$CUPSD_PID"
+    ((attempt < 2)) || exit 1
+done
+cups_log="$work/cups-$attempt/log/error_log"
 
 status=0
-dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" ${mode:+"$mode"} \
+dbus-run-session -- /usr/bin/python3 "$here/drive_gridwick.py" "$program" "$(cups_pdf_output_dir)" \
     || status=$?
-if ((status != 0)) && [[ -f "${cups_log:-}" ]]; then
+if ((status != 0)) && [[ -f $cups_log ]]; then
     echo "--- private CUPS error log" >&2
     grep -E "^[EW] |Job" "$cups_log" >&2 || true
 fi

@@ -1,0 +1,18 @@
+# shellcheck shell=bash
+# Sourced by the scripts that start servers and programs in the background: a scratch folder
+# in $work, and every process whose id is added to $pids is stopped by that id when the script
+# exits, whatever way it ends.
+work=$(mktemp -d)
+pids=()
+
+# shellcheck disable=SC2317 # called by the trap below
+stop_started_processes() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap stop_started_processes EXIT
