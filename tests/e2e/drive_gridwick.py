@@ -93,7 +93,7 @@ try:
         pdf = wait_for(lambda: next((path for path, mtime in pdfs().items() if before.get(path) != mtime), None),
                        "the printed PDF", timeout=60)
         wait_for(lambda: pdf.stat().st_size > 0 and b"%%EOF" in pdf.read_bytes()[-64:], "the PDF to be complete")
-        info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True, text=True).stdout
+        info = run_text(["pdfinfo", str(pdf)])
         pages = [line.split()[-1] for line in info.splitlines() if line.startswith("Pages:")]
         require(pages == ["1"], info)
         require("Gridwick" in pdf.name, pdf.name)
