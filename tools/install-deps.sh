@@ -17,7 +17,7 @@ packages=(
     weston qt6-wayland
     # The Debian package: its build, Debian's checks of it (lintian, hardening-check, the
     # manual page, the desktop files) and its autopkgtest on a private X server.
-    dpkg-dev debhelper lintian devscripts autopkgtest man-db xauth
+    build-essential dpkg-dev debhelper lintian devscripts autopkgtest man-db xauth
     file desktop-file-utils appstream
     # Other compilers: the whole program with Clang; the runtime and tally for Windows with
     # MinGW-w64, GoogleTest from its sources, the tests run under Wine.
