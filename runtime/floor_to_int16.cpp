@@ -15,12 +15,7 @@ std::int16_t floorToInt16(double value)
     if (value < -32768.0 || value >= 32768.0) {
         raiseOverflow();
     }
-    // Truncate, then step down for negative fractions: cheaper than a libm floor call.
-    auto whole = static_cast<int>(value);
-    if (static_cast<double>(whole) > value) {
-        --whole;
-    }
-    return static_cast<std::int16_t>(whole);
+    return static_cast<std::int16_t>(std::floor(value));
 }
 
 } // namespace gridwick
