@@ -13,10 +13,7 @@ source tests/e2e/processes.sh
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
+wait_until test -s "$work/display"
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 mkdir -m 700 "$work/runtime"

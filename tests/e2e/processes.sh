@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the scripts that start servers and programs in the background: a scratch folder
 # in $work, and every process whose id is added to $pids is stopped by that id when the script
-# exits, whatever way it ends.
+# exits, whatever way it ends. wait_until waits for a server to come up.
 work=$(mktemp -d)
 pids=()
 
@@ -16,3 +16,12 @@ stop_started_processes() {
     rm -rf "$work"
 }
 trap stop_started_processes EXIT
+
+# Runs a command every tenth of a second until it succeeds, for up to ten seconds.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}

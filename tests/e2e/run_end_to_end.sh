@@ -17,11 +17,8 @@ source "$here/private_cups.sh"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
     </dev/null >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+wait_until test -s "$work/display" \
+    || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 mkdir -m 700 "$work/runtime"

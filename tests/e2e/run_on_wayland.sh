@@ -16,11 +16,8 @@ socket=gridwick-$$
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     </dev/null >"$work/weston.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    [[ -S "$work/$socket" ]] && break
-    sleep 0.1
-done
-[[ -S "$work/$socket" ]] || { echo "weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
+wait_until test -S "$work/$socket" \
+    || { echo "weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
 export WAYLAND_DISPLAY=$socket
 unset DISPLAY
 
