@@ -11,11 +11,7 @@ fi
 # shellcheck source-path=SCRIPTDIR source=../tests/e2e/processes.sh
 source tests/e2e/processes.sh
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_until test -s "$work/display"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_xvfb
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb build/release/window/gridwick &
 pids+=($!)

@@ -10,13 +10,15 @@ import os
 import pathlib
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, find, gridwick_app, boxes,
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, find, boxes,
                             picks_reach, quit_question, require, require_one_pick,
-                            require_outcomes_add_up, start_accessibility_bus, wait_for)
+                            require_outcomes_add_up, start_accessibility_bus, wait_for,
+                            wait_for_program_on_bus)
 
 PROGRAM, PDF_DIR = sys.argv[1], pathlib.Path(sys.argv[2])
 checks = Checks(smoke="--smoke" in sys.argv[3:])
@@ -45,9 +47,10 @@ def press_keys(*keys):
 
 environment = dict(os.environ, **ACCESSIBILITY_ENVIRONMENT, QT_QPA_PLATFORM="xcb")
 bus_launcher = start_accessibility_bus()
-program = subprocess.Popen([PROGRAM], env=environment)
+log = tempfile.NamedTemporaryFile(prefix="gridwick-", suffix=".log")
+program = subprocess.Popen([PROGRAM], env=environment, stdout=log, stderr=subprocess.STDOUT)
 try:
-    wait_for(gridwick_app, "Gridwick on the accessibility bus")
+    wait_for_program_on_bus(program, log.name)
     window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Gridwick$").split()[0]
     xdotool("windowfocus", "--sync", window)
 

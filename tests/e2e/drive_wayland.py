@@ -14,9 +14,10 @@ import sys
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, do_action, find, gridwick_app,
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, do_action, find,
                             picks_reach, quit_question, require, require_one_pick,
-                            require_outcomes_add_up, start_accessibility_bus, wait_for)
+                            require_outcomes_add_up, start_accessibility_bus, wait_for,
+                            wait_for_program_on_bus)
 
 if sys.argv[1] == "--choose-exit":
     # The action returns only once the modal quit question has closed, so it runs here, in a
@@ -28,9 +29,10 @@ PROGRAM, LOG = sys.argv[1], sys.argv[2]
 
 
 def titles_sent():
-    """Every title the program gave a window through xdg_toplevel.set_title."""
+    """Every title the program gave a window through xdg_toplevel.set_title. libwayland 1.21
+    logs an object as xdg_toplevel@16, 1.23 as xdg_toplevel#16."""
     with open(LOG, encoding="utf-8", errors="replace") as log:
-        return re.findall(r'xdg_toplevel@\d+\.set_title\("(.*)"\)', log.read())
+        return re.findall(r'xdg_toplevel[@#]\d+\.set_title\("(.*)"\)', log.read())
 
 
 
@@ -46,7 +48,7 @@ with open(LOG, "wb") as log:
     program = subprocess.Popen([PROGRAM], env=environment, stdout=log, stderr=subprocess.STDOUT)
 exit_chooser = None
 try:
-    wait_for(gridwick_app, "Gridwick on the accessibility bus")
+    wait_for_program_on_bus(program, LOG)
 
     @check("runs as a Wayland client whose window is titled exactly Gridwick")
     def _():

@@ -70,6 +70,17 @@ def walk(node):
             yield from walk(child)
 
 
+def wait_for_program_on_bus(program, log):
+    """Waits for the program to join the bus; a failure says whether it still runs and what it
+    printed to `log`."""
+    try:
+        wait_for(gridwick_app, "Gridwick on the accessibility bus")
+    except CheckFailed as error:
+        state = "still running" if program.poll() is None else f"ended with status {program.returncode}"
+        with open(log, encoding="utf-8", errors="replace") as printed:
+            raise CheckFailed(f"{error}; the program is {state}, and printed:\n{printed.read()}") from None
+
+
 def gridwick_app():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Gridwick":

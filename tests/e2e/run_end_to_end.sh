@@ -14,13 +14,7 @@ chmod 755 "$work" # the scheduler's filters run as lp and read the spool below i
 # shellcheck source-path=SCRIPTDIR source=private_cups.sh
 source "$here/private_cups.sh"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    </dev/null >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_until test -s "$work/display" \
-    || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_xvfb
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 
