@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string_view>
 
 namespace gridwick {
 
 // The numbered errors the program can raise. The numbers are the ones users are told.
-enum class ErrorNumber : int {
+enum class ErrorNumber : std::uint8_t {
     Overflow = 6,
     FloatingPoint = 16,
 };

@@ -11,7 +11,7 @@ std::int16_t scoreFromRandom(float r)
     constexpr float scoreBase = 2.0F;
     // In double precision the product and sum are exact for every float r: no rounding can
     // push a value just below 1 up to a score of 71.
-    const double score = static_cast<double>(r) * scoreRange + scoreBase;
+    const double score = (static_cast<double>(r) * scoreRange) + scoreBase;
     return floorToInt16(score);
 }
 

@@ -55,12 +55,25 @@ SHOW=1 check "lintian --pedantic finds no error or warning" \
 root=$work/root
 dpkg -x "$first/../$deb" "$root"
 app_id=io.github.gridwick.Gridwick
-SHOW=1 check "the program is hardened" hardening-check --nocfprotection "$root/usr/games/gridwick"
+# Control-flow protection and branch protection (an arm64 feature that newer hardening-checks
+# also ask of amd64) are not part of Debian's hardening flags; only a hardening-check that knows
+# the option is told so.
+hardening_options=(--nocfprotection)
+if hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    hardening_options+=(--nobranchprotection)
+fi
+SHOW=1 check "the program is hardened" hardening-check "${hardening_options[@]}" "$root/usr/games/gridwick"
 check "its library dependencies are computed" \
     bash -c "dpkg-deb -f '$first/../$deb' Depends | grep 'libqt6widgets6.*fonts-urw-base35\|fonts-urw-base35.*libqt6widgets6'"
 check "the desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
+# Gridwick has no homepage to name, which appstreamcli 1.0 warns of; every other check stands.
+# appstreamcli 0.16 has no such check and refuses to hear of it.
+appstream_options=(--no-net)
+if dpkg --compare-versions "$(appstreamcli --version | awk '{print $NF}')" ge 1.0; then
+    appstream_options+=(--override=url-homepage-missing=info)
+fi
 check "the AppStream metainfo is valid" \
-    appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+    appstreamcli validate "${appstream_options[@]}" "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "the manual page reads without warnings" \
     bash -c "man --warnings -l '$root/usr/share/man/man6/gridwick.6.gz' 2>&1 >/dev/null | (! grep .)"
 check "the autopkgtest passes on the installed package" \

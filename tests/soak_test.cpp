@@ -211,8 +211,7 @@ namespace {
                         QTest::mousePress(
                             window.centralWidget(), Qt::RightButton, {}, QPoint(10, 370));
                         ASSERT_TRUE(randomization->isVisible());
-                        QTest::mouseClick(randomization, Qt::LeftButton, {},
-                            randomization->actionGeometry(item).center());
+                        clickMenuItem(randomization, item);
                     },
                     accepted, batchOverflows);
             } else if (roll < 362) {
