@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -16,7 +17,7 @@ namespace {
     {
         ASSERT_TRUE(waitUntil([menu] { return QApplication::activePopupWidget() == menu; }))
             << "menu did not open";
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        clickMenuItem(menu, item);
         ASSERT_TRUE(waitUntil([menu] { return !menu->isVisible(); }));
     }
 
@@ -92,6 +93,43 @@ namespace {
         EXPECT_TRUE(randomization->geometry().contains(
             surface()->mapToGlobal(QPoint(10, 370)) + QPoint(1, 1)));
         randomization->close();
+    }
+
+    TEST_F(WindowCommands, EveryCommandThatChangesTheBoxesIsAnnouncedOnceAndKeepsTheFocus)
+    {
+        auto* pick = child<QPushButton>("Command1");
+        pick->setFocus();
+        const ShowCounter counter(notice());
+        const auto expectAnnounced = [&](const char* line, int shows) {
+            EXPECT_EQ(notice()->accessibleName().toStdString(), line);
+            EXPECT_EQ(counter.shows(), shows) << line;
+            EXPECT_EQ(window.focusWidget(), pick) << line;
+        };
+        QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+        ASSERT_TRUE(waitUntil([this] { return window.counters().intPicks == 1; }));
+        expectAnnounced("Visitor 40, home 12, visitor wins, 1 pick", 1);
+        pick->click();
+        expectAnnounced("Visitor 9, home 63, home wins, 2 picks", 2);
+        action("mnu100More")->trigger();
+        expectAnnounced("Visitor 33, home 33, a tie, 102 picks", 3);
+        {
+            // Print, and Exit answered No, say nothing new.
+            window.setPrinterProvider([] { return nullptr; });
+            const MessageBoxAnswerer answerer(QMessageBox::No);
+            action("mnuExit")->trigger();
+            ASSERT_EQ(answerer.boxes().size(), 1U);
+        }
+        {
+            const MessageBoxAnswerer answerer(QMessageBox::Ok);
+            action("mnuPrint")->trigger();
+            ASSERT_EQ(answerer.boxes().size(), 1U);
+        }
+        expectAnnounced("Visitor 33, home 33, a tie, 102 picks", 3);
+        action("mnuClear")->trigger();
+        expectAnnounced("Cleared", 4);
+        action("mnuClearFields")->trigger();
+        expectAnnounced("Cleared", 5);
+        EXPECT_FALSE(window.rect().intersects(notice()->geometry())) << "drawn on screen";
     }
 
     TEST_F(WindowCommands, PressAfterClearRunsToTheOldTarget)

@@ -78,6 +78,7 @@ namespace {
 
     TEST_F(WindowWithBrokenRandom, WritesMadeBeforeAnErrorAreShownWithItsReport)
     {
+        const ShowCounter counter(notice());
         child<QPushButton>("Command1")->click();
         QString picksWhileReported;
         MessageBoxAnswerer answerer(
@@ -89,6 +90,9 @@ namespace {
         EXPECT_EQ(picksWhileReported, "2");
         EXPECT_EQ(window.counters().intPicks, 1);
         EXPECT_EQ(boxText("Text1"), "");
+        // The report is all a screen reader is told of the failed pick.
+        EXPECT_EQ(counter.shows(), 1);
+        EXPECT_EQ(notice()->accessibleName().toStdString(), "Visitor 36, home 36, a tie, 1 pick");
     }
 
 } // namespace

@@ -36,6 +36,32 @@ inline bool waitUntil(const std::function<bool()>& condition,
     return true;
 }
 
+// Clicks an item of an open menu. The pointer moves onto it first, as a hand does: from Qt 6.8
+// on, a menu ignores a press or release until the pointer has moved since it opened.
+inline void clickMenuItem(QMenu* menu, QAction* item)
+{
+    const QPoint centre = menu->actionGeometry(item).center();
+    QTest::mouseMove(menu, centre);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, centre);
+}
+
+// Counts the times a widget is shown.
+class ShowCounter final : public QObject {
+public:
+    explicit ShowCounter(QWidget* widget) { widget->installEventFilter(this); }
+    [[nodiscard]] int shows() const { return shows_; }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        shows_ += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+
+private:
+    int shows_ = 0;
+};
+
 // What a message box showed.
 struct SeenBox {
     QString title;
@@ -118,6 +144,8 @@ protected:
     QAction* action(const char* name) { return child<QAction>(name); }
     QString boxText(const char* name) { return child<QLineEdit>(name)->text(); }
     QWidget* surface() { return window.centralWidget(); }
+    // What the window last told a screen reader.
+    QWidget* notice() { return child("resultNotice"); }
 
     // Every box's text, in display-field order.
     std::vector<QString> allBoxTexts()

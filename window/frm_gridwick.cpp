@@ -6,6 +6,7 @@
 #include "ui_frmGridwick.h"
 #include "window/failure_report.h"
 #include "window/quit_question.h"
+#include "window/result_notice.h"
 #include "window/window_printer.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 
 #include <exception>
 #include <optional>
+#include <type_traits>
 
 namespace gridwick {
 
@@ -45,6 +47,7 @@ FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
     , display_(textBoxesOf(*ui_))
     , tally_(display_, *random_)
     , printerProvider_(&defaultPrinter)
+    , notice_(new ResultNotice(this))
 {
     // The client area is fixed; the window's height follows the menu bar's, whatever the style.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,13 +86,17 @@ void FrmGridwick::bindEvents()
     }
 }
 
-template <typename Action> void FrmGridwick::runCommand(Action&& action) noexcept
+template <typename Action> bool FrmGridwick::runCommand(Action&& action) noexcept
 {
     // The report is a modal box with an event loop of its own: it opens once the handler has
     // been left, not inside it.
     std::optional<QString> failure;
     try {
-        action();
+        if constexpr (std::is_void_v<std::invoke_result_t<Action>>) {
+            action();
+        } else {
+            failure = action();
+        }
     } catch (const RuntimeError& error) {
         failure = QString::fromStdString(errorReportText(error));
     } catch (const std::exception& error) {
@@ -99,21 +106,33 @@ template <typename Action> void FrmGridwick::runCommand(Action&& action) noexcep
     if (failure) {
         reportFailure(this, *failure);
     }
+    return !failure;
+}
+
+void FrmGridwick::announcePicks()
+{
+    notice_->say(resultLine(tally_.counters()));
 }
 
 void FrmGridwick::Command1_Click()
 {
-    runCommand([this] { tally_.press(); });
+    if (runCommand([this] { tally_.press(); })) {
+        announcePicks();
+    }
 }
 
 void FrmGridwick::mnuMore_Click(std::int16_t batchSize)
 {
-    runCommand([this, batchSize] { tally_.addPicks(batchSize); });
+    if (runCommand([this, batchSize] { tally_.addPicks(batchSize); })) {
+        announcePicks();
+    }
 }
 
 void FrmGridwick::mnuClear_Click()
 {
-    runCommand([this] { tally_.clear(); });
+    if (runCommand([this] { tally_.clear(); })) {
+        notice_->say(QStringLiteral("Cleared"));
+    }
 }
 
 void FrmGridwick::mnuClearFields_Click()
@@ -168,17 +187,13 @@ void FrmGridwick::mnuExit_Click()
 
 void FrmGridwick::mnuPrint_Click()
 {
-    runCommand([this] {
+    runCommand([this]() -> std::optional<QString> {
         const std::unique_ptr<QPrinter> printer = printerProvider_();
         if (!printer) {
-            reportFailure(this,
-                QStringLiteral("No default printer is set up.\n\nSet up a printer as the "
-                               "default, then choose File > Print again."));
-            return;
+            return QStringLiteral("No default printer is set up.\n\nSet up a printer as the "
+                                  "default, then choose File > Print again.");
         }
-        if (const auto failure = printPicture(*centralWidget(), *printer)) {
-            reportFailure(this, *failure);
-        }
+        return printPicture(*centralWidget(), *printer);
     });
 }
 

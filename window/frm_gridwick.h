@@ -18,6 +18,7 @@ class frmGridwick;
 namespace gridwick {
 
 class RandomSource;
+class ResultNotice;
 
 // The program's one window: the layout from frmGridwick.ui, the tally it shows, and the
 // handlers that bind the window's events and menu commands to the tally.
@@ -59,16 +60,20 @@ private:
     void mnuMore_Click(std::int16_t batchSize); // mnu100More_Click .. mnu900More_Click
     void mnuClearFields_Click();
 
-    // Runs a command's action so that no exception reaches the event loop: a run-time error
-    // or other failure is reported and the window goes on running. The texts the action wrote
-    // reach the boxes first in every case.
-    template <typename Action> void runCommand(Action&& action) noexcept;
+    // Runs a command's action so that no exception reaches the event loop: a run-time error,
+    // other failure, or the failure text an action may return is reported and the window goes
+    // on running. The texts the action wrote reach the boxes first in every case. True when
+    // the action succeeded.
+    template <typename Action> bool runCommand(Action&& action) noexcept;
+    // Tells a screen reader what the last pick or batch came to.
+    void announcePicks();
 
     std::unique_ptr<Ui::frmGridwick> ui_;
     std::unique_ptr<RandomSource> random_;
     TextBoxDisplay display_;
     PickTally tally_;
     PrinterProvider printerProvider_;
+    ResultNotice* notice_; // owned by the window
 };
 
 } // namespace gridwick

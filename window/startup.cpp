@@ -5,6 +5,7 @@
 #include "window/command_line.h"
 #include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
+#include "window/qt_translations.h"
 
 #include <QApplication>
 #include <QString>
@@ -76,6 +77,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     QApplication::setApplicationVersion(QStringLiteral(GRIDWICK_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(GRIDWICK_APP_ID));
     installFontSubstitutes();
+    installQtTranslations(application);
 
     FrmGridwick window(std::make_unique<XoshiroRandom>());
     // Exit ends the program at once: exit() stops the event loop without closing the window,
