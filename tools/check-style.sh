@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fails on any formatting finding, clang-tidy finding in the program's code, Qt connect
-# without a pointer to member and a context object, shellcheck finding in a shell script or
-# pyflakes finding in a Python script. Needs the release build's compile database.
+# Fails on any formatting finding, clang-tidy or clazy finding in the program's code (clazy
+# checks the Qt rules: connects by pointer to member with a context object, no non-POD globals,
+# and the rest of its levels 0 and 1), shellcheck finding in a shell script or pyflakes finding
+# in a Python script. Needs the release build's compile database.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,7 +23,10 @@ printf '%s\n' "${program[@]}" | xargs -P "$(nproc)" -n 1 \
 grep -v '^[0-9]* warnings\? generated\.$' "$tidy_errors" >&2 || true
 ((tidy_status == 0))
 
-python3 tools/check_connects.py "${sources[@]}"
+echo "clazy: ${#program[@]} files"
+printf '%s\n' "${program[@]}" | xargs -P "$(nproc)" -n 1 \
+    clazy-standalone -p build/release --checks=level0,level1,old-style-connect \
+    --extra-arg=-Wno-ignored-optimization-argument 2>&1 | (! grep -v '^[0-9]* warnings\? generated\.$')
 
 mapfile -t scripts < <(git ls-files '*.sh' .ci/run 'debian/tests/*' | grep -v '/control$')
 echo "shellcheck: ${#scripts[@]} files"

@@ -14,9 +14,7 @@ namespace gridwick {
 
 namespace {
 
-    const QString helpOption = QStringLiteral("help");
-    const QString versionOption = QStringLiteral("version");
-
+    // The program's command line, described once for both passes over it.
     void describeOptions(QCommandLineParser& parser)
     {
         parser.setApplicationDescription(
@@ -25,10 +23,11 @@ namespace {
                            "apply."));
         // Qt's options are single-dash words; reading them as such keeps them whole.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOption(
-            { { QStringLiteral("h"), helpOption }, QStringLiteral("Shows this help and exits.") });
-        parser.addOption({ { QStringLiteral("v"), versionOption },
-            QStringLiteral("Shows the version and exits.") });
+        // Not addHelpOption(): its --help-all promises Qt's options, which only the window's
+        // application object can list, and that needs a display.
+        parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") },
+            QStringLiteral("Shows this help and exits.") });
+        parser.addVersionOption();
     }
 
     QStringList argumentList(int argc, char** argv)
@@ -48,14 +47,16 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
     describeOptions(parser);
     // Qt's options are not known yet, so parsing may fail; the two asked for are still found.
     static_cast<void>(parser.parse(argumentList(argc, argv)));
-    if (parser.isSet(helpOption)) {
+    // Qt's own answers (showHelp, showVersion) need the application object of the window, which
+    // needs a display; these need none.
+    if (parser.isSet(QStringLiteral("help"))) {
         // The usage line names the program as it was started, which takes an application
         // object; a core one needs no display.
         const QCoreApplication application(argc, argv);
         std::fputs(qPrintable(parser.helpText()), stdout);
         return EXIT_SUCCESS;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         std::printf("Gridwick %s\n", GRIDWICK_DISPLAY_VERSION);
         return EXIT_SUCCESS;
     }

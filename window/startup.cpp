@@ -18,12 +18,17 @@ namespace gridwick {
 
 namespace {
 
-    QStringList heldBackWarnings;
+    QStringList& heldBackWarnings()
+    {
+        static QStringList warnings;
+        return warnings;
+    }
 
     QString noDisplayReason(const QString& fatalMessage)
     {
-        QString reason = heldBackWarnings.isEmpty() ? fatalMessage.section(QLatin1Char('\n'), 0, 0)
-                                                    : heldBackWarnings.first();
+        QString reason = heldBackWarnings().isEmpty()
+            ? fatalMessage.section(QLatin1Char('\n'), 0, 0)
+            : heldBackWarnings().first();
         reason = reason.trimmed();
         if (qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -43,16 +48,16 @@ namespace {
                 qPrintable(noDisplayReason(message)));
             std::_Exit(EXIT_FAILURE);
         }
-        heldBackWarnings.append(message);
+        heldBackWarnings().append(message);
     }
 
     // Starting went well after all: pass on what Qt said on the way.
     void replayHeldBackWarnings()
     {
-        for (const QString& warning : std::as_const(heldBackWarnings)) {
+        for (const QString& warning : std::as_const(heldBackWarnings())) {
             qWarning("%s", qPrintable(warning));
         }
-        heldBackWarnings.clear();
+        heldBackWarnings().clear();
     }
 
 } // namespace
