@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The program as Windows users get it, tried under Wine: what the zip holds, that gridwick.exe
+# needs no DLL beside it, its version on the command line and in its version record, and a pick
+# in its window on a private Xvfb. Every wait is bounded; the program is ended by its pid.
+# Usage: windows_program_test.sh GRIDWICK_EXE ZIP
+set -uo pipefail
+exe=$(realpath "$1")
+zip=$(realpath "$2")
+here=$(dirname "$(realpath "$0")")
+# shellcheck source-path=SCRIPTDIR source=../e2e/processes.sh
+source "$here/../e2e/processes.sh"
+wine=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+passed=0
+failed=0
+check() { # NAME COMMAND...; shows the output on failure, or always with SHOW=1
+    local name=$1
+    shift
+    if "$@" >"$work/out" 2>&1; then
+        echo "PASS $name"
+        passed=$((passed + 1))
+        [[ ${SHOW:-} == 1 ]] || return 0
+    else
+        echo "FAIL $name"
+        failed=$((failed + 1))
+    fi
+    sed 's/^/    /' "$work/out"
+}
+
+SHOW=1 check "the zip holds gridwick.exe, LICENSE and README.txt" bash -c "
+    /usr/bin/python3 -m zipfile -l '$zip'
+    [[ \$(/usr/bin/python3 -c 'import sys, zipfile; print(*sorted(zipfile.ZipFile(sys.argv[1]).namelist()))' '$zip') \
+        == 'LICENSE README.txt gridwick.exe' ]]"
+
+# Only what Windows itself has (Wine's copies of its system libraries, and its API sets): no
+# Qt, C++ runtime or MinGW DLL has to come with it.
+system_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+needs_only_system_dlls() {
+    ls -l "$exe"
+    local dll missing=0
+    for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u); do
+        if [[ -e $system_dlls/$dll || $dll == api-ms-win-* ]]; then
+            echo "  $dll"
+        else
+            echo "  $dll: not a library of Windows"
+            missing=1
+        fi
+    done
+    ((missing == 0))
+}
+SHOW=1 check "gridwick.exe needs no DLL but Windows' own" needs_only_system_dlls
+
+check "--version under Wine prints Gridwick 1.00" bash -c "
+    version=\$(timeout 60 '$wine' '$exe' --version | tr -d '\r')
+    echo \"\$version\"
+    [[ \$version == 'Gridwick 1.00' ]]"
+
+SHOW=1 check "the version record says 1.0.0.0, 1.00, Gridwick, gridwick.exe, with the icon" bash -c "
+    /usr/bin/python3 '$here/version_record.py' '$exe' | tee '$work/record'
+    for line in 'fixed FileVersion: 1.0.0.0' 'fixed ProductVersion: 1.0.0.0' \
+        'FileVersion: 1.0.0.0' 'ProductVersion: 1.00' 'ProductName: Gridwick' \
+        'InternalName: Gridwick' 'OriginalFilename: gridwick.exe' 'icon groups: 1'; do
+        grep -qx \"\$line\" '$work/record' || { echo \"missing: \$line\"; exit 1; }
+    done"
+
+# The score and picks boxes, in the window's picture; the menu bar and PICK!! (whose access
+# keys Alt underlines) are left out.
+boxes_picture() { # WINDOW FILE
+    import -window "$1" -crop 140x300+0+40 +repage "$2"
+}
+
+smoke_run() {
+    start_xvfb || return 1
+    "$wine" "$exe" >"$work/gridwick.log" 2>&1 &
+    local program=$!
+    pids+=("$program")
+    local window=
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --name '^Gridwick$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        sleep 0.5
+    done
+    [[ -n $window ]] || { echo "no window titled Gridwick"; cat "$work/gridwick.log"; return 1; }
+    # The client area is 470x389 at 96 dpi, below the menu bar.
+    local size
+    size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+    echo "window $window: $size"
+    if [[ $size != 470x* ]] || ((${size#470x} <= 389)); then
+        echo "not 470 wide and taller than 389"
+        return 1
+    fi
+    timeout 10 xdotool windowfocus --sync "$window" || return 1
+    sleep 1
+    boxes_picture "$window" "$work/before.png" || return 1
+    xdotool key --clearmodifiers alt+k
+    local changed=1
+    for _ in $(seq 20); do
+        sleep 0.5
+        boxes_picture "$window" "$work/after.png" || return 1
+        cmp -s <(convert "$work/before.png" rgba:-) <(convert "$work/after.png" rgba:-) || { changed=0; break; }
+    done
+    kill "$program"
+    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+    ((changed == 0)) || { echo "the boxes did not change after Alt+K"; return 1; }
+    echo "the boxes changed after Alt+K; the program was ended by its pid"
+}
+SHOW=1 check "under Wine on Xvfb the window Gridwick opens and Alt+K changes its boxes" smoke_run
+
+echo "windows: $passed passed, $failed failed"
+((failed == 0))
