@@ -15,10 +15,10 @@ import time
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, find, boxes,
-                            picks_reach, quit_question, require, require_one_pick,
-                            require_outcomes_add_up, start_accessibility_bus, wait_for,
-                            wait_for_program_on_bus)
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, ShownNotifications, boxes, do_action,
+                            find, gridwick_app, picks_reach, quit_question, require, require_one_pick,
+                            require_outcomes_add_up, spoken_result, start_accessibility_bus, wait_for,
+                            wait_for_program_on_bus, walk)
 
 PROGRAM, PDF_DIR = sys.argv[1], pathlib.Path(sys.argv[2])
 checks = Checks(smoke="--smoke" in sys.argv[3:])
@@ -47,6 +47,7 @@ def press_keys(*keys):
 
 environment = dict(os.environ, **ACCESSIBILITY_ENVIRONMENT, QT_QPA_PLATFORM="xcb")
 bus_launcher = start_accessibility_bus()
+notifications = ShownNotifications()
 log = tempfile.NamedTemporaryFile(prefix="gridwick-", suffix=".log")
 program = subprocess.Popen([PROGRAM], env=environment, stdout=log, stderr=subprocess.STDOUT)
 try:
@@ -63,19 +64,27 @@ try:
         texts = wait_for(lambda: (lambda t: t if len(t) == 9 else None)(boxes()), "nine boxes")
         require(all(text == "" for text in texts.values()), texts)
 
-    @check("Alt+K makes one pick", smoke=True)
+    @check("Alt+K makes one pick, and a screen reader is told its result once", smoke=True)
     def _():
         press_keys("alt+k")
-        require_one_pick(picks_reach(1))
+        texts = picks_reach(1)
+        require_one_pick(texts)
+        wait_for(lambda: notifications.names, "a notification")
+        require(notifications.names == [spoken_result(texts)], notifications.names)
 
-    @check("right-button pop-up runs Plus 100 More")
+    @check("right-button pop-up runs Plus 100 More, told once")
     def _():
+        del notifications.names[:]
         xdotool("mousemove", "--window", window, "10", "390", "click", "3")
         item = wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
                         "the pop-up menu")
         box = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
-        require_outcomes_add_up(picks_reach(101), 101)
+        texts = picks_reach(101)
+        require_outcomes_add_up(texts, 101)
+        wait_for(lambda: notifications.names, "a notification")
+        time.sleep(0.3)
+        require(notifications.names == [spoken_result(texts)], notifications.names)
 
     @check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More")
     def _():
@@ -131,6 +140,29 @@ try:
         press_keys("Return")  # Yes is the default button
         wait_for(lambda: program.poll() is not None, "the program to end", timeout=5)
         require(program.returncode == 0, program.returncode)
+
+    @check("under LANG=de_DE.UTF-8 and fr_FR.UTF-8 the quit question asks Ja/Nein and Oui/Non")
+    def _():
+        for language, yes, no in (("de_DE.UTF-8", "Ja", "Nein"), ("fr_FR.UTF-8", "Oui", "Non")):
+            translated = subprocess.Popen([PROGRAM], stdout=log, stderr=subprocess.STDOUT, env=dict(
+                {key: value for key, value in environment.items() if not key.startswith(("LC_", "LANGUAGE"))},
+                LANG=language))
+            try:
+                wait_for_program_on_bus(translated, log.name)
+                window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Gridwick$").split()[0]
+                xdotool("windowfocus", "--sync", window)
+                press_keys("alt+f", "x")
+                question = wait_for(quit_question, f"the quit question in {language}")
+                buttons = wait_for(lambda: sorted(node.name for node in walk(question)
+                                                  if node.getRole() == pyatspi.ROLE_PUSH_BUTTON), "its buttons")
+                require(buttons == sorted([yes, no]), f"{language}: {buttons}")
+                do_action(find(pyatspi.ROLE_PUSH_BUTTON, no, root=question), "Press")
+                wait_for(lambda: quit_question() is None, f"{no} to close the question")
+                require(translated.poll() is None, f"{no} ended the program")
+            finally:
+                translated.terminate()
+                translated.wait(timeout=5)
+            wait_for(lambda: gridwick_app() is None, "the program to leave the bus")
 finally:
     for process in (program, bus_launcher):
         if process.poll() is None:

@@ -5,6 +5,7 @@ import subprocess
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
              "Home wins", "Total", "Ties", "Total picks"]
@@ -25,6 +26,9 @@ def require(condition, detail):
 def wait_for(condition, what, timeout=10.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        # Deliver the accessibility events that have come in to their listeners.
+        while GLib.MainContext.default().iteration(False):
+            pass
         value = condition()
         if value:
             return value
@@ -118,6 +122,25 @@ def require_one_pick(texts):
 def require_outcomes_add_up(texts, picks):
     wins = sum(int(texts[name] or 0) for name in ("Visitor wins", "Home wins", "Ties"))
     require(wins == picks, texts)
+
+
+class ShownNotifications:
+    """The names of the notifications that have become showing, as a screen reader hears them."""
+
+    def __init__(self):
+        self.names = []
+        pyatspi.Registry.registerEventListener(self._on_showing, "object:state-changed:showing")
+
+    def _on_showing(self, event):
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            self.names.append(event.source.name)
+
+
+def spoken_result(texts):
+    """The line a screen reader should hear for the boxes after a pick or batch."""
+    visitor, home, picks = int(texts["Visitor score"]), int(texts["Home score"]), int(texts["Total picks"])
+    winner = "visitor wins" if visitor > home else "home wins" if home > visitor else "a tie"
+    return f"Visitor {visitor}, home {home}, {winner}, {picks} pick{'s' if picks != 1 else ''}"
 
 
 def showing(node):
