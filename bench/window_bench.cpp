@@ -23,19 +23,10 @@ namespace {
         FrmGridwick window { std::make_unique<XoshiroRandom>() };
     };
 
-    TextBoxes textBoxesOf(const QWidget& window)
-    {
-        TextBoxes boxes {};
-        for (const auto field : allDisplayFields) {
-            boxes[indexOf(field)] = window.findChild<QLineEdit*>(boxName(field));
-        }
-        return boxes;
-    }
-
     // A tally writing into the window's boxes, as the window's own does.
     struct TallyOnWindow {
         ShownWindow shown;
-        TextBoxDisplay display { textBoxesOf(shown.window) };
+        TextBoxDisplay display { textBoxesIn(shown.window) };
         XoshiroRandom random;
         PickTally tally { display, random };
     };

@@ -36,12 +36,17 @@ inline bool waitUntil(const std::function<bool()>& condition,
     return true;
 }
 
-// Clicks an item of an open menu. The pointer moves onto it first, as a hand does: from Qt 6.8
-// on, a menu ignores a press or release until the pointer has moved since it opened.
+// Clicks an item of an open menu. The pointer travels onto it first, in several steps as a
+// hand moves it: from Qt 6.8 on, a menu ignores a press or release until the pointer has
+// moved since it opened.
 inline void clickMenuItem(QMenu* menu, QAction* item)
 {
     const QPoint centre = menu->actionGeometry(item).center();
-    QTest::mouseMove(menu, centre);
+    const QPoint start(2, 2);
+    constexpr int steps = 8;
+    for (int step = 1; step <= steps; ++step) {
+        QTest::mouseMove(menu, start + (centre - start) * step / steps);
+    }
     QTest::mouseClick(menu, Qt::LeftButton, {}, centre);
 }
 

@@ -31,20 +31,13 @@ namespace {
         return ui;
     }
 
-    TextBoxes textBoxesOf(const Ui::frmGridwick& ui)
-    {
-        // In the order of DisplayField.
-        return { ui.txtPicks, ui.Text1, ui.Text2, ui.txtWin1, ui.txtWin2, ui.txtTies, ui.Total,
-            ui.txtVisitor, ui.txtHome };
-    }
-
 } // namespace
 
 FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QMainWindow(parent)
     , ui_(setUpLayout(*this))
     , random_(std::move(random))
-    , display_(textBoxesOf(*ui_))
+    , display_(textBoxesIn(*this))
     , tally_(display_, *random_)
     , printerProvider_(&defaultPrinter)
     , notice_(new ResultNotice(this))

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QWidget>
 
 #include <stdexcept>
 
@@ -11,6 +12,15 @@ QString boxName(DisplayField field)
 {
     const std::string_view name = controlName(field);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+TextBoxes textBoxesIn(const QWidget& window)
+{
+    TextBoxes boxes {};
+    for (const auto field : allDisplayFields) {
+        boxes[indexOf(field)] = window.findChild<QLineEdit*>(boxName(field));
+    }
+    return boxes;
 }
 
 TextBoxDisplay::TextBoxDisplay(const TextBoxes& boxes)

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QString;
+class QWidget;
 
 namespace gridwick {
 
@@ -15,6 +16,10 @@ namespace gridwick {
 
 // The window's nine text boxes, in display-field order.
 using TextBoxes = std::array<QLineEdit*, displayFieldCount>;
+
+// The text boxes among the window's children, found by their control names; null where one
+// is missing, which TextBoxDisplay refuses.
+[[nodiscard]] TextBoxes textBoxesIn(const QWidget& window);
 
 // Shows the tally in the window's nine text boxes. Writes are kept and reach the boxes in one
 // flush when the command that made them ends: a batch writes thousands of texts that nobody
