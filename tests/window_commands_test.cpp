@@ -15,16 +15,16 @@ namespace {
     // Chooses an item of an open menu with the pointer, as a user would.
     void chooseFromOpenMenu(QMenu* menu, QAction* item)
     {
-        ASSERT_TRUE(waitUntil([menu] { return QApplication::activePopupWidget() == menu; }))
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return QApplication::activePopupWidget() == menu; }))
             << "menu did not open";
         clickMenuItem(menu, item);
-        ASSERT_TRUE(waitUntil([menu] { return !menu->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }));
     }
 
     TEST_F(WindowCommands, AltKMakesAPick)
     {
         QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
-        ASSERT_TRUE(waitUntil([this] { return window.counters().intPicks == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window.counters().intPicks == 1; }));
         EXPECT_EQ(boxText("txtPicks"), "1");
         EXPECT_EQ(boxText("txtVisitor"), "40");
         EXPECT_EQ(boxText("txtHome"), "12");
@@ -64,7 +64,7 @@ namespace {
         for (const auto& [key, modifiers] : { std::pair { Qt::Key_Menu, Qt::NoModifier },
                  std::pair { Qt::Key_F10, Qt::ShiftModifier } }) {
             QTest::keyClick(&window, key, modifiers);
-            ASSERT_TRUE(waitUntil([randomization] { return randomization->isVisible(); }))
+            ASSERT_TRUE(QTest::qWaitFor([randomization] { return randomization->isVisible(); }))
                 << "key " << key;
             EXPECT_TRUE(randomization->geometry().contains(
                 focus->mapToGlobal(focus->rect().center()) + QPoint(1, 1)));
@@ -72,7 +72,7 @@ namespace {
             QTest::keyClick(randomization, Qt::Key_Down);
             QTest::keyClick(randomization, Qt::Key_Return);
             expected += 100;
-            ASSERT_TRUE(waitUntil([&] { return window.counters().intPicks == expected; }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.counters().intPicks == expected; }));
             EXPECT_EQ(boxText("txtPicks").toInt(), expected);
         }
     }
@@ -89,7 +89,7 @@ namespace {
         EXPECT_EQ(window.counters(), TallyCounters {});
 
         QTest::mousePress(surface(), Qt::RightButton, {}, QPoint(10, 370));
-        ASSERT_TRUE(waitUntil([randomization] { return randomization->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([randomization] { return randomization->isVisible(); }));
         EXPECT_TRUE(randomization->geometry().contains(
             surface()->mapToGlobal(QPoint(10, 370)) + QPoint(1, 1)));
         randomization->close();
@@ -106,7 +106,7 @@ namespace {
             EXPECT_EQ(window.focusWidget(), pick) << line;
         };
         QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
-        ASSERT_TRUE(waitUntil([this] { return window.counters().intPicks == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window.counters().intPicks == 1; }));
         expectAnnounced("Visitor 40, home 12, visitor wins, 1 pick", 1);
         pick->click();
         expectAnnounced("Visitor 9, home 63, home wins, 2 picks", 2);

@@ -56,7 +56,7 @@ namespace {
             window.activateWindow(); // the first report took the focus away
             ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
             QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
-            ASSERT_TRUE(waitUntil([&answerer] { return !answerer.boxes().empty(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&answerer] { return !answerer.boxes().empty(); }));
             expectOverflowReport(answerer.boxes());
         }
         EXPECT_TRUE(window.isVisible());

@@ -15,26 +15,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace gridwick::testing {
-
-// Pumps events until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& condition,
-    std::chrono::milliseconds timeout = std::chrono::seconds(5))
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
 
 // Clicks an item of an open menu. The pointer travels onto it first, in several steps as a
 // hand moves it: from Qt 6.8 on, a menu ignores a press or release until the pointer has

@@ -181,6 +181,12 @@ namespace {
             (std::vector<std::string> { "Plus 100 More", "Plus 200 More", "Plus 300 More",
                 "Plus 400 More", "Plus 500 More", "Plus 600 More", "Plus 700 More", "Plus 800 More",
                 "Plus 900 More", "Clear Fields" }));
+        // The batch commands are bound by the size each item carries: none may lack it.
+        std::vector<int> sizes;
+        for (const QAction* item : child<QMenu>("mnuRandom")->actions()) {
+            sizes.push_back(item->property("batchSize").toInt());
+        }
+        EXPECT_EQ(sizes, (std::vector<int> { 100, 200, 300, 400, 500, 600, 700, 800, 900, 0 }));
     }
 
 } // namespace
