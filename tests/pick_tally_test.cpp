@@ -8,6 +8,7 @@
 #include <pthread.h>
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -128,30 +129,33 @@ namespace {
         }
     }
 
-    TEST_F(PickTallyTest, PressAfterClearRunsToTheOldTarget)
+    TEST(PickTallyClear, EmptiesEveryDisplayAndKeepsTargetAndScores)
     {
-        tally.addPicks(500);
-        tally.clear();
-        tally.press();
-        EXPECT_EQ(tally.counters().intPicks, 500);
-    }
-
-    TEST_F(PickTallyTest, BatchAfterClearAddsExactlyItsSize)
-    {
-        tally.addPicks(200);
-        tally.clear();
-        tally.addPicks(100);
-        EXPECT_EQ(tally.counters().intPicks, 100);
-    }
-
-    TEST_F(PickTallyTest, ClearEmptiesEveryDisplayAndKeepsTargetAndScores)
-    {
-        tally.addPicks(3);
-        tally.clear();
-        for (const auto field : allDisplayFields) {
-            EXPECT_EQ(display.text(field), "") << controlName(field);
+        // A press after a clear runs up to the old target; a batch adds exactly its size.
+        struct Case {
+            std::int16_t before;
+            std::function<void(PickTally&)> after;
+            std::int16_t picksAfter;
+        };
+        const Case cases[] = {
+            { 3, [](PickTally&) {}, 0 },
+            { 500, [](PickTally& t) { t.press(); }, 500 },
+            { 200, [](PickTally& t) { t.addPicks(100); }, 100 },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.before);
+            RecordingDisplay display;
+            ScriptedRandom random(scriptForScores({ { 30, 20 } }));
+            PickTally tally(display, random);
+            tally.addPicks(c.before);
+            tally.clear();
+            for (const auto field : allDisplayFields) {
+                EXPECT_EQ(display.text(field), "") << controlName(field);
+            }
+            EXPECT_EQ(tally.counters(), (TallyCounters { 30, 20, 0, 0, 0, 0, c.before }));
+            c.after(tally);
+            EXPECT_EQ(tally.counters().intPicks, c.picksAfter);
         }
-        EXPECT_EQ(tally.counters(), (TallyCounters { 30, 20, 0, 0, 0, 0, 3 }));
     }
 
     TEST_F(PickTallyTest, PressAtTheLimitRaisesOverflowAndChangesNothing)
