@@ -78,7 +78,7 @@ app_id=io.github.gridwick.Gridwick
 # also ask of amd64) are not part of Debian's hardening flags; only a hardening-check that knows
 # the option is told so.
 hardening_options=(--nocfprotection)
-if hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+if [[ $(hardening-check --help 2>&1) == *--nobranchprotection* ]]; then
     hardening_options+=(--nobranchprotection)
 fi
 SHOW=1 check "the program is hardened" hardening-check "${hardening_options[@]}" "$root/usr/games/gridwick"
