@@ -68,8 +68,17 @@ reproducible() (
 )
 SHOW=1 check "reprotest builds it twice more, varied and without the tests (nocheck), bit-identical" \
     reproducible
+# Gridwick has no homepage to name, which appstreamcli 1.0 warns of (and lintian with it, as
+# appstream-metadata-validation-failed); every other check of the metainfo stands, run below.
+# appstreamcli 0.16 and its lintian have no such check and refuse to hear of it.
+appstream_options=(--no-net)
+lintian_options=(--pedantic "--fail-on=error,warning")
+if dpkg --compare-versions "$(appstreamcli --version | awk '{print $NF}')" ge 1.0; then
+    appstream_options+=(--override=url-homepage-missing=info)
+    lintian_options+=(--suppress-tags appstream-metadata-validation-failed)
+fi
 SHOW=1 check "lintian --pedantic finds no error or warning" \
-    lintian --pedantic --fail-on error,warning "$first/../gridwick_1.0.0.0_amd64.changes"
+    lintian "${lintian_options[@]}" "$first/../gridwick_1.0.0.0_amd64.changes"
 
 root=$work/root
 dpkg -x "$first/../$deb" "$root"
@@ -85,12 +94,6 @@ SHOW=1 check "the program is hardened" hardening-check "${hardening_options[@]}"
 check "its library dependencies are computed" \
     bash -c "dpkg-deb -f '$first/../$deb' Depends | grep 'libqt6widgets6.*fonts-urw-base35\|fonts-urw-base35.*libqt6widgets6'"
 check "the desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
-# Gridwick has no homepage to name, which appstreamcli 1.0 warns of; every other check stands.
-# appstreamcli 0.16 has no such check and refuses to hear of it.
-appstream_options=(--no-net)
-if dpkg --compare-versions "$(appstreamcli --version | awk '{print $NF}')" ge 1.0; then
-    appstream_options+=(--override=url-homepage-missing=info)
-fi
 check "the AppStream metainfo is valid" \
     appstreamcli validate "${appstream_options[@]}" "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "the manual page reads without warnings" \
