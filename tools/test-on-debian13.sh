@@ -28,6 +28,7 @@ unmount_all() {
     done
 }
 trap unmount_all EXIT
+trap 'exit 1' INT TERM # so that a stopped run unmounts too
 mount_into() { # TYPE TARGET [OPTIONS]
     mount -t "$1" "$1" "$root$2" ${3:+-o "$3"}
     mounted+=("$root$2")
@@ -62,6 +63,7 @@ if [[ $step == prepare ]]; then
 fi
 
 echo "=== Debian 13: build and the optimised build's suite"
+# shellcheck disable=SC2016 # expanded inside the chroot
 in_chroot '
     . /etc/os-release && echo "$PRETTY_NAME"
     bash tools/build.sh release >/dev/null
