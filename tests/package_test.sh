@@ -9,22 +9,8 @@ set -uo pipefail
 source_dir=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-# Runs a check; its output is shown when it fails, or always with SHOW=1.
-check() {
-    local name=$1
-    shift
-    if "$@" >"$work/out" 2>&1; then
-        echo "PASS $name"
-        passed=$((passed + 1))
-        [[ ${SHOW:-} == 1 ]] || return 0
-    else
-        echo "FAIL $name"
-        failed=$((failed + 1))
-    fi
-    sed 's/^/    /' "$work/out"
-}
+# shellcheck source-path=SCRIPTDIR source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 
 # Copies the tracked files as they are in the work tree, as a fresh clone would hold them.
 copy_source() {

@@ -7,7 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 prefix=$project/build/qt6-windows/qt6-win
-archive=${GRIDWICK_QT_WINDOWS_ARCHIVE:-$project/../shared/qt6-windows/qt6-win-6.4.2-mingw-static.tar.xz}
+# Beside this checkout, or beside the one it was cloned from (a fresh clone elsewhere).
+name=shared/qt6-windows/qt6-win-6.4.2-mingw-static.tar.xz
+archive=${GRIDWICK_QT_WINDOWS_ARCHIVE:-$project/../$name}
+origin=$(git remote get-url origin 2>/dev/null || true)
+if [[ ! -f $archive && -d $origin ]]; then
+    archive=$origin/../$name
+fi
 sha256=fa631a164e47e871a40e7b78a202425d3302bd522ce2c3e17fd763cd8e190335
 
 if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then

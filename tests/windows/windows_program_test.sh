@@ -11,21 +11,8 @@ here=$(dirname "$(realpath "$0")")
 source "$here/../e2e/processes.sh"
 wine=/usr/lib/wine/wine64
 export WINEDEBUG=-all
-passed=0
-failed=0
-check() { # NAME COMMAND...; shows the output on failure, or always with SHOW=1
-    local name=$1
-    shift
-    if "$@" >"$work/out" 2>&1; then
-        echo "PASS $name"
-        passed=$((passed + 1))
-        [[ ${SHOW:-} == 1 ]] || return 0
-    else
-        echo "FAIL $name"
-        failed=$((failed + 1))
-    fi
-    sed 's/^/    /' "$work/out"
-}
+# shellcheck source-path=SCRIPTDIR source=../checks.sh
+source "$here/../checks.sh"
 
 SHOW=1 check "the zip holds gridwick.exe, LICENSE and README.txt" bash -c "
     /usr/bin/python3 -m zipfile -l '$zip'
