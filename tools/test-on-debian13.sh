@@ -59,6 +59,7 @@ in_chroot '
     bash tools/install-deps.sh release >/var/log/gridwick-install.log 2>&1 \
         || { tail -n 30 /var/log/gridwick-install.log; exit 1; }'
 if [[ $step == prepare ]]; then
+    echo "=== Debian 13: ready in $SECONDS s"
     exit 0
 fi
 
@@ -66,5 +67,9 @@ echo "=== Debian 13: build and the optimised build's suite"
 # shellcheck disable=SC2016 # expanded inside the chroot
 in_chroot '
     . /etc/os-release && echo "$PRETTY_NAME"
+    # The 100,000-action soak runs on the host; what this release changes is Qt, which a
+    # 10,000-action soak meets at every command, as the sanitizer and Clang builds do.
+    cmake --preset release -DGRIDWICK_SOAK_ACTIONS=10000 >/dev/null
     bash tools/build.sh release >/dev/null
     ctest --preset release'
+echo "=== Debian 13: passed in $SECONDS s"

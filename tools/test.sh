@@ -25,6 +25,7 @@ for preset in sanitize clang windows; do
 done
 
 wait "$prepare" || { cat build/debian13-prepare.log; exit 1; }
+tail -n 1 build/debian13-prepare.log
 bash tools/test-on-debian13.sh
 
 bash tools/check-style.sh
