@@ -4,7 +4,7 @@
 # fails if any goal is missed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh >/dev/null
+bash tools/build.sh release >/dev/null
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
