@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds the optimised tree in build/release. Its arguments go to install-deps.sh.
+# Installs what one preset's build needs, then configures and builds it in build/PRESET:
+#   build.sh program   the program alone, as tools/run.sh opens it
+#   build.sh release   the optimised build with its tests and benchmarks
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh "$@"
-cmake --preset release >/dev/null
-cmake --build --preset release
+preset=${1:?"usage: build.sh program|release"}
+bash tools/install-deps.sh "$preset"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

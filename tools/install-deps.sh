@@ -1,41 +1,70 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Gridwick need, when any is missing.
-# Quick and silent when everything is already there. The package's build dependencies and its
-# autopkgtest's dependencies come from debian/; this script names only what neither does.
-#   install-deps.sh           everything the test command uses
-#   install-deps.sh release   only what the optimised build's suite uses (the Debian 13 run)
+# Installs the Debian packages that one use of the checkout needs, when any is missing, without
+# Recommends. Says in one line what it installs and why; installs nothing when all is there.
+#   install-deps.sh program   to build Gridwick and open it: the package's build dependencies
+#                             but the test-only ones (build profile nocheck), and the packages
+#                             the program itself depends on
+#   install-deps.sh release   for the optimised build's whole suite (the Debian 13 run)
+#   install-deps.sh test      for everything the test command runs
+# The build dependencies and the program's and its autopkgtest's dependencies are read from
+# debian/; this script names only what neither names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+use=${1:?"usage: install-deps.sh program|release|test"}
 
-# What the optimised build's suite needs beyond debian/control and debian/tests/control.
+# The package names of a field of a debian/ control file (no substitutions, no @).
+names_in() { # FILE FIELD
+    sed -n "/^$2:/,/^[A-Z]/p" "$1" | grep -o '^ [a-z0-9][a-z0-9.+-]*' | tr -d ' '
+}
+
+# The optimised build's suite beyond the build dependencies and the autopkgtest's.
 release_packages=(
-    ninja-build g++ pkg-config libbenchmark-dev
+    ninja-build pkg-config libbenchmark-dev
     # The end-to-end test on X: a private print scheduler with a PDF printer; the quit question
-    # in German, with Qt's translations.
+    # in German and French, with Qt's translations.
     cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils
     locales qt6-translations-l10n
     # The same program as a native Wayland client on a headless compositor.
     weston qt6-wayland
-    # The Debian package: its build, Debian's checks of it and its autopkgtest.
-    build-essential dpkg-dev devscripts lintian autopkgtest reprotest faketime man-db file
+    # The Debian package: its build, Debian's checks of it, its reproducibility and its
+    # autopkgtest.
+    dpkg-dev devscripts lintian autopkgtest reprotest faketime man-db file
     desktop-file-utils appstream
 )
-# The rest of the test command: the program built with Clang; the runtime, the tally and the
-# program built for Windows with MinGW-w64 and run under Wine; the Debian 13 chroot; the style
-# checks.
+# The rest of the test command: the program built with Clang; built for Windows with MinGW-w64
+# and run under Wine, whose own fonts (Tahoma among them) come separately; the Debian 13
+# chroot; the style checks.
 other_packages=(
-    clang g++-mingw-w64-x86-64-posix googletest wine64 xz-utils imagemagick python3-pefile
+    clang g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xz-utils imagemagick
+    python3-pefile tesseract-ocr tesseract-ocr-eng
     debootstrap
     clang-format clang-tidy clazy python3 shellcheck pyflakes3
 )
 
-packages=("${release_packages[@]}")
-if [[ ${1:-} != release ]]; then
-    packages+=("${other_packages[@]}")
-fi
-# The autopkgtest's Depends, but for the package itself (@).
-mapfile -t -O "${#packages[@]}" packages < <(
-    sed -n '/^Depends:/,/^[A-Z]/p' debian/tests/control | grep -o '^ [a-z0-9][a-z0-9.+-]*' | tr -d ' ')
+mapfile -t packages < <(names_in debian/control Depends)
+profile=(-P nocheck)
+case $use in
+program)
+    why="to build Gridwick"
+    packages+=(ninja-build)
+    ;;
+release)
+    why="for the optimised build's tests"
+    profile=()
+    packages+=("${release_packages[@]}")
+    mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
+    ;;
+test)
+    why="for the tests"
+    profile=()
+    packages+=("${release_packages[@]}" "${other_packages[@]}")
+    mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
+    ;;
+*)
+    echo "install-deps.sh: unknown use '$use': program, release or test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -43,19 +72,32 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-
-export DEBIAN_FRONTEND=noninteractive
-if ((${#missing[@]} > 0)) || ! dpkg-checkbuilddeps >/dev/null 2>&1; then
-    echo "Installing: the build dependencies ${missing[*]}"
-    apt-get update -q
-    apt-get install -y -q "${missing[@]}"
-    apt-get build-dep -y -q ./
+# What debian/control's Build-Depends still lacks; all of it while dpkg-dev, which tells, is missing.
+unmet="the build dependencies"
+if command -v dpkg-checkbuilddeps >/dev/null; then
+    unmet=$(dpkg-checkbuilddeps "${profile[@]}" 2>&1 | sed -n 's/.*Unmet build dependencies: //p') || true
 fi
 
-# The quit question is tried in German and French.
-for locale in de_DE fr_FR; do
-    if ! locale -a | grep -qx "$locale.utf8"; then
-        sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-        locale-gen >/dev/null
-    fi
-done
+if ((${#missing[@]} > 0)) || [[ -n $unmet ]]; then
+    echo "Installing $why, without Recommends: ${missing[*]}${unmet:+${missing[*]:+ and }$unmet}"
+    mkdir -p build
+    log=build/install-deps.log
+    {
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q
+        if ((${#missing[@]} > 0)); then
+            apt-get install -y -q --no-install-recommends "${missing[@]}"
+        fi
+        apt-get build-dep -y -q --no-install-recommends "${profile[@]}" ./
+    } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
+fi
+
+if [[ $use != program ]]; then
+    # The quit question is tried in German and French.
+    for locale in de_DE fr_FR; do
+        if ! locale -a | grep -qx "$locale.utf8"; then
+            sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            locale-gen >/dev/null
+        fi
+    done
+fi

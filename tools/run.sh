@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Gridwick and opens its window.
+# Builds Gridwick, installing only what that needs, and opens its window. Arguments go to the
+# program (--version, --help, Qt's own options).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh
-exec build/release/window/gridwick "$@"
+bash tools/build.sh program
+exec build/program/window/gridwick "$@"
