@@ -70,17 +70,21 @@ void PickTally::pickStep()
     next.intVisitor = drawScore(random_);
     next.intHome = drawScore(random_);
 
-    if (next.intVisitor > next.intHome) {
+    switch (latestOutcome(next)) {
+    case Outcome::VisitorWins:
         display_.setText(DisplayField::Text1, winnerMarker);
         next.intWin1 = checkedAdd(next.intWin1, 1);
         show(DisplayField::txtWin1, next.intWin1);
-    } else if (next.intHome > next.intVisitor) {
+        break;
+    case Outcome::HomeWins:
         display_.setText(DisplayField::Text2, winnerMarker);
         next.intWin2 = checkedAdd(next.intWin2, 1);
         show(DisplayField::txtWin2, next.intWin2);
-    } else {
+        break;
+    case Outcome::Tie:
         next.intTies = checkedAdd(next.intTies, 1);
         show(DisplayField::txtTies, next.intTies);
+        break;
     }
 
     show(DisplayField::Total, checkedAdd(next.intVisitor, next.intHome));

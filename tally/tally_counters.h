@@ -17,4 +17,18 @@ struct TallyCounters {
     friend bool operator==(const TallyCounters&, const TallyCounters&) = default;
 };
 
+enum class Outcome : std::uint8_t { VisitorWins, HomeWins, Tie };
+
+// Who won the latest pick: the higher score wins, equal scores tie.
+[[nodiscard]] constexpr Outcome latestOutcome(const TallyCounters& counters) noexcept
+{
+    if (counters.intVisitor > counters.intHome) {
+        return Outcome::VisitorWins;
+    }
+    if (counters.intHome > counters.intVisitor) {
+        return Outcome::HomeWins;
+    }
+    return Outcome::Tie;
+}
+
 } // namespace gridwick

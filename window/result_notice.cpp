@@ -10,13 +10,15 @@ namespace gridwick {
 
 namespace {
 
-    QString winnerOf(const TallyCounters& counters)
+    QString spoken(Outcome outcome)
     {
-        if (counters.intVisitor > counters.intHome) {
+        switch (outcome) {
+        case Outcome::VisitorWins:
             return QStringLiteral("visitor wins");
-        }
-        if (counters.intHome > counters.intVisitor) {
+        case Outcome::HomeWins:
             return QStringLiteral("home wins");
+        case Outcome::Tie:
+            break;
         }
         return QStringLiteral("a tie");
     }
@@ -37,7 +39,7 @@ QString resultLine(const TallyCounters& counters)
     return QStringLiteral("Visitor %1, home %2, %3, %4 %5")
         .arg(counters.intVisitor)
         .arg(counters.intHome)
-        .arg(winnerOf(counters))
+        .arg(spoken(latestOutcome(counters)))
         .arg(picks)
         .arg(picks == 1 ? QStringLiteral("pick") : QStringLiteral("picks"));
 }
