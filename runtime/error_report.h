@@ -6,7 +6,7 @@
 
 namespace gridwick {
 
-// What the user is told when a run-time error stops an action: the error, then what to do.
+// A run-time error as the runtime names it: "Run-time error 6: Overflow".
 [[nodiscard]] std::string errorReportText(const RuntimeError& error);
 
 } // namespace gridwick

@@ -102,15 +102,12 @@ namespace {
         }
     }
 
-    TEST(ErrorReport, NamesTheErrorAndTellsWhatToDo)
+    TEST(ErrorReport, NamesTheNumberAndTheDescription)
     {
-        const std::string overflow = errorReportText(RuntimeError(ErrorNumber::Overflow));
-        EXPECT_EQ(overflow.rfind("Run-time error 6: Overflow\n", 0), 0U) << overflow;
-        EXPECT_NE(overflow.find("Clear"), std::string::npos) << overflow;
-
-        const RuntimeError floating(ErrorNumber::FloatingPoint);
-        EXPECT_EQ(floating.number(), 16);
-        EXPECT_NE(errorReportText(floating).find(floating.description()), std::string::npos);
+        EXPECT_EQ(
+            errorReportText(RuntimeError(ErrorNumber::Overflow)), "Run-time error 6: Overflow");
+        EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::FloatingPoint)),
+            "Run-time error 16: Invalid floating-point result");
     }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "window/frm_gridwick.h"
 
-#include "runtime/error_report.h"
 #include "runtime/random_source.h"
 #include "runtime/runtime_error.h"
 #include "ui_frmGridwick.h"
-#include "window/failure_report.h"
-#include "window/quit_question.h"
+#include "window/message_boxes.h"
 #include "window/result_notice.h"
 #include "window/window_printer.h"
 
@@ -91,7 +89,7 @@ template <typename Action> bool FrmGridwick::runCommand(Action&& action) noexcep
             failure = action();
         }
     } catch (const RuntimeError& error) {
-        failure = QString::fromStdString(errorReportText(error));
+        failure = runTimeErrorText(error);
     } catch (const std::exception& error) {
         failure = QString::fromLocal8Bit(error.what());
     }
@@ -183,8 +181,7 @@ void FrmGridwick::mnuPrint_Click()
     runCommand([this]() -> std::optional<QString> {
         const std::unique_ptr<QPrinter> printer = printerProvider_();
         if (!printer) {
-            return QStringLiteral("No default printer is set up.\n\nSet up a printer as the "
-                                  "default, then choose File > Print again.");
+            return noDefaultPrinterText();
         }
         return printPicture(*centralWidget(), *printer);
     });

@@ -1,5 +1,7 @@
 #include "window/window_printer.h"
 
+#include "window/message_boxes.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,7 +46,7 @@ std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
     printer.setDocName(QStringLiteral("Gridwick"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return QStringLiteral("The printer \"%1\" could not be opened.").arg(printerLabel(printer));
+        return printerNotOpenedText(printerLabel(printer));
     }
     // The widget draws itself at the printer's resolution, scaled from screen dots to printer
     // dots, rather than as a screen-resolution picture blown up to size.
@@ -55,8 +57,7 @@ std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
     painter.scale(place.width() / widget.width(), place.height() / widget.height());
     widget.render(&painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return QStringLiteral("The page could not be sent to the printer \"%1\".")
-            .arg(printerLabel(printer));
+        return pageNotSentText(printerLabel(printer));
     }
     return std::nullopt;
 }
