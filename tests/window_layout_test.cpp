@@ -81,43 +81,6 @@ namespace {
 
         const auto* button = child<QPushButton>("Command1");
         EXPECT_LE(button->sizeHint().width(), button->width());
-
-        // The widest text each box ever shows.
-        const std::pair<const char*, const char*> widest[] = {
-            { "txtVisitor", "70" },
-            { "txtHome", "70" },
-            { "Text1", "WINNER!!" },
-            { "Text2", "WINNER!!" },
-            { "Total", "140" },
-            { "txtPicks", "32767" },
-            { "txtWin1", "32767" },
-            { "txtWin2", "32767" },
-            { "txtTies", "32767" },
-        };
-        for (const auto& [name, text] : widest) {
-            auto* box = child<QLineEdit>(name);
-            QStyleOptionFrame option;
-            option.initFrom(box);
-            option.lineWidth
-                = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-            const QRect inside
-                = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(text)),
-                inside.width() - 4)
-                << name;
-        }
-    }
-
-    TEST_F(WindowLayout, ScoreTotalAndTiesBoxesHaveRedText)
-    {
-        for (const char* name : { "Text1", "Text2", "Total", "txtTies" }) {
-            EXPECT_EQ(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0))
-                << name;
-        }
-        for (const char* name : { "txtVisitor", "txtHome", "txtWin1", "txtWin2", "txtPicks" }) {
-            EXPECT_NE(child<QLineEdit>(name)->palette().color(QPalette::Text), QColor(255, 0, 0))
-                << name;
-        }
     }
 
     TEST_F(WindowLayout, FocusStartsOnPickAndTabFollowsTheTabIndex)
@@ -131,27 +94,48 @@ namespace {
         }
     }
 
-    TEST_F(WindowLayout, BoxesAreReadOnlyWithSpokenNames)
+    // The nine boxes: what a screen reader calls each, the widest text it ever shows, and
+    // whether that text is red.
+    struct Box {
+        const char* name;
+        const char* spoken;
+        const char* widest;
+        bool red;
+    };
+    constexpr Box nineBoxes[] = {
+        { "txtVisitor", "Visitor score", "70", false },
+        { "Text1", "Visitor winner", "WINNER!!", true },
+        { "txtWin1", "Visitor wins", "32767", false },
+        { "txtHome", "Home score", "70", false },
+        { "Text2", "Home winner", "WINNER!!", true },
+        { "txtWin2", "Home wins", "32767", false },
+        { "Total", "Total", "140", true },
+        { "txtTies", "Ties", "32767", true },
+        { "txtPicks", "Total picks", "32767", false },
+    };
+
+    TEST_F(WindowLayout, EveryBoxIsReadOnlyWithItsSpokenNameColourAndRoomForItsWidestText)
     {
-        const std::pair<const char*, const char*> names[] = {
-            { "txtVisitor", "Visitor score" },
-            { "Text1", "Visitor winner" },
-            { "txtWin1", "Visitor wins" },
-            { "txtHome", "Home score" },
-            { "Text2", "Home winner" },
-            { "txtWin2", "Home wins" },
-            { "Total", "Total" },
-            { "txtTies", "Ties" },
-            { "txtPicks", "Total picks" },
-        };
-        for (const auto& [control, spoken] : names) {
-            auto* box = child<QLineEdit>(control);
-            EXPECT_TRUE(box->isReadOnly()) << control;
-            EXPECT_TRUE(box->text().isEmpty()) << control;
+        for (const Box& expected : nineBoxes) {
+            SCOPED_TRACE(expected.name);
+            auto* box = child<QLineEdit>(expected.name);
+            EXPECT_TRUE(box->isReadOnly());
+            EXPECT_TRUE(box->text().isEmpty());
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
             ASSERT_NE(accessible, nullptr);
-            EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), spoken);
-            EXPECT_TRUE(accessible->state().readOnly) << control;
+            EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), expected.spoken);
+            EXPECT_TRUE(accessible->state().readOnly);
+            EXPECT_EQ(box->palette().color(QPalette::Text) == QColor(255, 0, 0), expected.red);
+
+            QStyleOptionFrame option;
+            option.initFrom(box);
+            option.lineWidth
+                = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+            const QRect inside
+                = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+            EXPECT_LE(
+                QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(expected.widest)),
+                inside.width() - 4);
         }
     }
 

@@ -8,62 +8,51 @@
 namespace gridwick::testing {
 namespace {
 
-    using WindowQuit = WindowFixture;
+    struct QuitCase {
+        const char* name;
+        bool byExit; // File > Exit, or closing the window
+        QMessageBox::StandardButton answer;
+        friend void PrintTo(const QuitCase& c, std::ostream* out) { *out << c.name; }
+    };
 
-    void expectQuitQuestion(const std::vector<SeenBox>& boxes)
-    {
-        ASSERT_EQ(boxes.size(), 1U) << "expected exactly one question";
-        EXPECT_EQ(boxes[0].title, "QUIT?!");
-        EXPECT_EQ(boxes[0].text, "Do you really want to quit? ");
-        EXPECT_EQ(boxes[0].icon, QMessageBox::Question);
-        EXPECT_EQ(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(boxes[0].defaultButton, QMessageBox::Yes);
-    }
+    class WindowQuit : public WindowFixture, public ::testing::WithParamInterface<QuitCase> { };
 
-    TEST_F(WindowQuit, ClosingAnsweredNoKeepsWindowAndTally)
+    TEST_P(WindowQuit, AsksOnceAndOnlyYesEnds)
     {
+        const QuitCase& c = GetParam();
+        const bool yes = c.answer == QMessageBox::Yes;
         action("mnu100More")->trigger();
         const TallyCounters before = window.counters();
         const auto textsBefore = allBoxTexts();
-        MessageBoxAnswerer answerer(QMessageBox::No);
-        EXPECT_FALSE(window.close());
-        expectQuitQuestion(answerer.boxes());
-        EXPECT_TRUE(window.isVisible());
+        QSignalSpy ended(&window, &FrmGridwick::endProgramRequested);
+        MessageBoxAnswerer answerer(c.answer);
+        if (c.byExit) {
+            action("mnuExit")->trigger();
+            QTest::qWait(50);
+        } else {
+            EXPECT_EQ(window.close(), yes);
+        }
+
+        ASSERT_EQ(answerer.boxes().size(), 1U) << "expected exactly one question";
+        EXPECT_EQ(answerer.boxes()[0].title, "QUIT?!");
+        EXPECT_EQ(answerer.boxes()[0].text, "Do you really want to quit? ");
+        EXPECT_EQ(answerer.boxes()[0].icon, QMessageBox::Question);
+        EXPECT_EQ(answerer.boxes()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(answerer.boxes()[0].defaultButton, QMessageBox::Yes);
+        // Exit answered Yes ends the program without closing the window, whose close handler
+        // would ask a second time; a close answered Yes closes it.
+        EXPECT_EQ(ended.count(), c.byExit && yes ? 1 : 0);
+        EXPECT_EQ(window.isVisible(), c.byExit || !yes);
         EXPECT_EQ(window.counters(), before);
         EXPECT_EQ(allBoxTexts(), textsBefore);
     }
 
-    TEST_F(WindowQuit, ClosingAnsweredYesCloses)
-    {
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        EXPECT_TRUE(window.close());
-        expectQuitQuestion(answerer.boxes());
-        EXPECT_FALSE(window.isVisible());
-    }
-
-    TEST_F(WindowQuit, ExitAnsweredNoChangesNothing)
-    {
-        action("mnu100More")->trigger();
-        const TallyCounters before = window.counters();
-        QSignalSpy ended(&window, &FrmGridwick::endProgramRequested);
-        MessageBoxAnswerer answerer(QMessageBox::No);
-        action("mnuExit")->trigger();
-        expectQuitQuestion(answerer.boxes());
-        EXPECT_EQ(ended.count(), 0);
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.counters(), before);
-    }
-
-    TEST_F(WindowQuit, ExitAnsweredYesEndsWithoutASecondQuestion)
-    {
-        QSignalSpy ended(&window, &FrmGridwick::endProgramRequested);
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        action("mnuExit")->trigger();
-        QTest::qWait(50);
-        expectQuitQuestion(answerer.boxes());
-        EXPECT_EQ(ended.count(), 1);
-        EXPECT_TRUE(window.isVisible()); // the close handler, and its question, never ran
-    }
+    INSTANTIATE_TEST_SUITE_P(CloseAndExit, WindowQuit,
+        ::testing::Values(QuitCase { "CloseAnsweredNo", false, QMessageBox::No },
+            QuitCase { "CloseAnsweredYes", false, QMessageBox::Yes },
+            QuitCase { "ExitAnsweredNo", true, QMessageBox::No },
+            QuitCase { "ExitAnsweredYes", true, QMessageBox::Yes }),
+        [](const ::testing::TestParamInfo<QuitCase>& info) { return info.param.name; });
 
     class WindowPrint : public WindowFixture {
     protected:
