@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Sourced by the test scripts that run named checks: check NAME COMMAND... runs one, prints
-# PASS or FAIL and counts it in $passed and $failed; its output (kept in $work, which the
-# script sets) is shown when it fails, or always with SHOW=1.
+# PASS or FAIL and counts it; its output (kept in $work, which the script sets) is shown below a
+# FAIL indented, or always with SHOW=1. summary TITLE prints the count and fails if any failed.
+# The Python drivers print the same way (gridwick_atspi.Checks).
 passed=0
 failed=0
 check() {
@@ -17,4 +18,8 @@ check() {
         failed=$((failed + 1))
     fi
     sed 's/^/    /' "$work/out"
+}
+summary() {
+    echo "$1: $passed passed, $failed failed"
+    ((failed == 0 && passed > 0))
 }

@@ -6,20 +6,8 @@ set -uo pipefail
 program=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-expect() { # NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        echo "PASS $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL $name"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source-path=SCRIPTDIR source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 
 # Runs the program without a display; sets out, err and status.
 run() {
@@ -34,28 +22,27 @@ run() {
 one_line() { [[ -n $1 && $(printf '%s\n' "$1" | wc -l) -eq 1 ]]; }
 
 run
-expect "a plain start fails with status 1" test "$status" -eq 1
-expect "and says why in one line" one_line "$err"
-expect "the line names the missing display" \
+check "a plain start fails with status 1" test "$status" -eq 1
+check "and says why in one line" one_line "$err"
+check "the line names the missing display" \
     test "${err#gridwick: cannot open the window: *DISPLAY is not set}" != "$err"
 
 run --version
-expect "--version exits 0" test "$status" -eq 0
-expect "--version prints the name and version" test "$out" = "Gridwick 1.00"
+check "--version exits 0" test "$status" -eq 0
+check "--version prints the name and version" test "$out" = "Gridwick 1.00"
 
 run --help
-expect "--help exits 0 and is quiet on stderr" test "$status" -eq 0 -a -z "$err"
-expect "--help names both options" grep -q -- '-h, --help.*-v, --version' <<<"${out//$'\n'/ }"
-expect "--help says Qt's options apply" grep -q -- '-platform' <<<"$out"
+check "--help exits 0 and is quiet on stderr" test "$status" -eq 0 -a -z "$err"
+check "--help names both options" grep -q -- '-h, --help.*-v, --version' <<<"${out//$'\n'/ }"
+check "--help says Qt's options apply" grep -q -- '-platform' <<<"$out"
 
 run --no-such-option
-expect "an unknown option fails" test "$status" -ne 0
-expect "without a display too, in one line" one_line "$err"
+check "an unknown option fails" test "$status" -ne 0
+check "without a display too, in one line" one_line "$err"
 
 run -platform offscreen --no-such-option
-expect "after Qt's options an unknown option fails with status 2" test "$status" -eq 2
-expect "in one line that names it and points to --help" \
+check "after Qt's options an unknown option fails with status 2" test "$status" -eq 2
+check "in one line that names it and points to --help" \
     grep -qx "gridwick: Unknown option 'no-such-option'. Try 'gridwick --help'." <<<"$err"
 
-echo "no-display: $passed passed, $failed failed"
-((failed == 0))
+summary no-display

@@ -93,5 +93,4 @@ check "the manual page reads without warnings" \
 check "the autopkgtest passes on the installed package" \
     bash -c "cd '$first' && autopkgtest -B '../$deb' . -- null"
 
-echo "package: $passed passed, $failed failed"
-((failed == 0))
+summary package

@@ -37,7 +37,9 @@ def wait_for(condition, what, timeout=10.0):
 
 
 class Checks:
-    """Named checks that run in order; one failing does not stop the others."""
+    """Named checks that run in order; one failing does not stop the others. They print as the
+    shell scripts' checks do (tests/checks.sh): PASS or FAIL and the name, what went wrong
+    indented below, then the count."""
 
     def __init__(self, smoke=False):
         self.smoke = smoke
@@ -53,7 +55,8 @@ class Checks:
                 print(f"PASS {name}", flush=True)
             except Exception as error:  # report it and go on with the next check
                 self.results.append((name, error))
-                print(f"FAIL {name}: {error}", flush=True)
+                detail = "".join(f"\n    {line}" for line in str(error).splitlines())
+                print(f"FAIL {name}{detail}", flush=True)
         return run
 
     def summary(self, title):
@@ -138,9 +141,9 @@ class ShownNotifications:
 
 def spoken_result(texts):
     """The line a screen reader should hear for the boxes after a pick or batch."""
-    visitor, home, picks = int(texts["Visitor score"]), int(texts["Home score"]), int(texts["Total picks"])
-    winner = "visitor wins" if visitor > home else "home wins" if home > visitor else "a tie"
-    return f"Visitor {visitor}, home {home}, {winner}, {picks} pick{'s' if picks != 1 else ''}"
+    picks = int(texts["Total picks"])
+    winner = ("visitor wins" if texts["Visitor winner"] else "home wins" if texts["Home winner"] else "a tie")
+    return f"Visitor {texts['Visitor score']}, home {texts['Home score']}, {winner}, {picks} pick{'s' if picks != 1 else ''}"
 
 
 def showing(node):
