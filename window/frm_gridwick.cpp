@@ -3,6 +3,7 @@
 #include "runtime/random_source.h"
 #include "runtime/runtime_error.h"
 #include "ui_frmGridwick.h"
+#include "window/font_substitutes.h"
 #include "window/message_boxes.h"
 #include "window/result_notice.h"
 #include "window/window_printer.h"
@@ -26,6 +27,7 @@ namespace {
     {
         auto ui = std::make_unique<Ui::frmGridwick>();
         ui->setupUi(&window);
+        useStandInFaces(window);
         return ui;
     }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program as Windows users get it, tried under Wine: what the zip holds, that gridwick.exe
-# needs no DLL beside it, its version on the command line and in its version record, and a pick
-# in its window on a private Xvfb. Every wait is bounded; the program is ended by its pid.
+# needs no DLL beside it, its version on the command line and in its version record, a pick
+# in its window on a private Xvfb, and every caption of the window drawn whole. Every wait is
+# bounded; the program is ended by its pid.
 # Usage: windows_program_test.sh GRIDWICK_EXE ZIP
 set -uo pipefail
 exe=$(realpath "$1")
@@ -9,8 +10,8 @@ zip=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/processes.sh
 source "$here/../e2e/processes.sh"
-wine=/usr/lib/wine/wine64
-export WINEDEBUG=-all
+# shellcheck source-path=SCRIPTDIR source=wine.sh
+source "$here/wine.sh"
 # shellcheck source-path=SCRIPTDIR source=../checks.sh
 source "$here/../checks.sh"
 
@@ -57,6 +58,7 @@ boxes_picture() { # WINDOW FILE
 }
 
 smoke_run() {
+    prepare_wine_prefix || return 1
     start_xvfb || return 1
     "$wine" "$exe" >"$work/gridwick.log" 2>&1 &
     local program=$!
@@ -85,11 +87,14 @@ smoke_run() {
         boxes_picture "$window" "$work/after.png" || return 1
         cmp -s <(convert "$work/before.png" rgba:-) <(convert "$work/after.png" rgba:-) || { changed=0; break; }
     done
+    import -window "$window" "$work/window.png" || return 1
     kill "$program"
     timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
     ((changed == 0)) || { echo "the boxes did not change after Alt+K"; return 1; }
     echo "the boxes changed after Alt+K; the program was ended by its pid"
 }
 SHOW=1 check "under Wine on Xvfb the window Gridwick opens and Alt+K changes its boxes" smoke_run
+SHOW=1 check "under Wine every caption is drawn whole, its capitals 18 points high" \
+    /usr/bin/python3 "$here/captions_whole.py" "$work/window.png" "$here/../../window/frmGridwick.ui"
 
 summary windows
