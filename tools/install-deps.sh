@@ -27,8 +27,9 @@ release_packages=(
     # The same program as a native Wayland client on a headless compositor.
     weston qt6-wayland
     # The Debian package: its build, Debian's checks of it, its reproducibility and its
-    # autopkgtest.
-    dpkg-dev devscripts lintian autopkgtest reprotest faketime man-db file
+    # autopkgtest. Without diffoscope (a Recommends of reprotest's) reprotest still compares,
+    # but says only that the packages differ, not where.
+    dpkg-dev devscripts lintian autopkgtest reprotest diffoscope-minimal faketime man-db file
     desktop-file-utils appstream
 )
 # The rest of the test command: the program built with Clang; built for Windows with MinGW-w64
