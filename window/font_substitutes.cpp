@@ -9,7 +9,10 @@ namespace gridwick {
 
 namespace {
 
-    const QString layoutFace = QStringLiteral("MS Sans Serif");
+    QString layoutFace()
+    {
+        return QStringLiteral("MS Sans Serif");
+    }
 
     QStringList standInFaces()
     {
@@ -28,7 +31,7 @@ namespace {
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(layoutFace, standInFaces());
+    QFont::insertSubstitutions(layoutFace(), standInFaces());
 }
 
 void useStandInFaces(QWidget& window)
@@ -36,7 +39,7 @@ void useStandInFaces(QWidget& window)
 #ifdef Q_OS_WIN
     // The layout sets the face on the widgets that carry it; their children inherit it.
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->testAttribute(Qt::WA_SetFont) && widget->font().family() == layoutFace) {
+        if (widget->testAttribute(Qt::WA_SetFont) && widget->font().family() == layoutFace()) {
             QFont font = widget->font();
             font.setFamilies(standInFaces());
             widget->setFont(font);
