@@ -49,17 +49,14 @@ program)
     why="to build Gridwick"
     packages+=(ninja-build)
     ;;
-release)
-    why="for the optimised build's tests"
+release | test)
+    why="for the tests"
     profile=()
     packages+=("${release_packages[@]}")
     mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
-    ;;
-test)
-    why="for the tests"
-    profile=()
-    packages+=("${release_packages[@]}" "${other_packages[@]}")
-    mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
+    if [[ $use == test ]]; then
+        packages+=("${other_packages[@]}")
+    fi
     ;;
 *)
     echo "install-deps.sh: unknown use '$use': program, release or test" >&2
