@@ -35,23 +35,6 @@ inline void clickMenuItem(QMenu* menu, QAction* item)
     QTest::mouseClick(menu, Qt::LeftButton, {}, centre);
 }
 
-// Counts the times a widget is shown.
-class ShowCounter final : public QObject {
-public:
-    explicit ShowCounter(QWidget* widget) { widget->installEventFilter(this); }
-    [[nodiscard]] int shows() const { return shows_; }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        shows_ += event->type() == QEvent::Show ? 1 : 0;
-        return false;
-    }
-
-private:
-    int shows_ = 0;
-};
-
 // What a message box showed.
 struct SeenBox {
     QString title;
@@ -134,8 +117,6 @@ protected:
     QAction* action(const char* name) { return child<QAction>(name); }
     QString boxText(const char* name) { return child<QLineEdit>(name)->text(); }
     QWidget* surface() { return window.centralWidget(); }
-    // What the window last told a screen reader.
-    QWidget* notice() { return child("resultNotice"); }
 
     // Every box's text, in display-field order.
     std::vector<QString> allBoxTexts()

@@ -40,7 +40,7 @@ FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
     , display_(textBoxesIn(*this))
     , tally_(display_, *random_)
     , printerProvider_(&defaultPrinter)
-    , notice_(new ResultNotice(this))
+    , notice_(std::make_unique<ResultNotice>(*this))
 {
     // The client area is fixed; the window's height follows the menu bar's, whatever the style.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

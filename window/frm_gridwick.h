@@ -73,7 +73,7 @@ private:
     TextBoxDisplay display_;
     PickTally tally_;
     PrinterProvider printerProvider_;
-    ResultNotice* notice_; // owned by the window
+    std::unique_ptr<ResultNotice> notice_;
 };
 
 } // namespace gridwick

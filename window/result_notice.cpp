@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QString>
+#include <QWidget>
 
 namespace gridwick {
 
@@ -23,13 +24,17 @@ namespace {
         return QStringLiteral("a tie");
     }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    const QLatin1String noticeName("resultNotice");
+
     // Qt's accessibility cache owns what a factory returns.
     QAccessibleInterface* noticeInterface(const QString& /*className*/, QObject* object)
     {
-        auto* notice = qobject_cast<ResultNotice*>(object);
-        return notice != nullptr ? new QAccessibleWidget(notice, QAccessible::Notification)
-                                 : nullptr;
+        return object->isWidgetType() && object->objectName() == noticeName
+            ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification)
+            : nullptr;
     }
+#endif
 
 } // namespace
 
@@ -44,25 +49,43 @@ QString resultLine(const TallyCounters& counters)
         .arg(picks == 1 ? QStringLiteral("pick") : QStringLiteral("picks"));
 }
 
-ResultNotice::ResultNotice(QWidget* parent)
-    : QWidget(parent)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+ResultNotice::ResultNotice(QWidget& window)
+    : window_(window)
+{
+}
+
+void ResultNotice::say(const QString& line)
+{
+    QAccessibleAnnouncementEvent announcement(&window_, line);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+#else
+
+ResultNotice::ResultNotice(QWidget& window)
+    : notification_(new QWidget(&window))
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&noticeInterface);
         return true;
     }();
     static_cast<void>(factoryInstalled);
-    setObjectName(QStringLiteral("resultNotice"));
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(-1, -1, 1, 1); // above and left of the client area: never drawn
-    hide();
+    notification_->setObjectName(noticeName);
+    notification_->setFocusPolicy(Qt::NoFocus);
+    notification_->setGeometry(-1, -1, 1, 1); // above and left of the client area: never drawn
+    notification_->hide();
 }
 
 void ResultNotice::say(const QString& line)
 {
-    hide();
-    setAccessibleName(line);
-    show();
+    notification_->hide();
+    notification_->setAccessibleName(line);
+    notification_->show();
 }
+
+#endif
 
 } // namespace gridwick

@@ -15,7 +15,7 @@ import time
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, ShownNotifications, boxes, do_action,
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, SpokenLines, boxes, do_action,
                             find, gridwick_app, picks_reach, quit_question, require, require_one_pick,
                             require_outcomes_add_up, spoken_result, start_accessibility_bus, wait_for,
                             wait_for_program_on_bus, walk)
@@ -55,7 +55,7 @@ def choose_exit():
 
 environment = dict(os.environ, **ACCESSIBILITY_ENVIRONMENT, QT_QPA_PLATFORM="xcb")
 bus_launcher = start_accessibility_bus()
-notifications = ShownNotifications()
+spoken = SpokenLines()
 log = tempfile.NamedTemporaryFile(prefix="gridwick-", suffix=".log")
 program = subprocess.Popen([PROGRAM], env=environment, stdout=log, stderr=subprocess.STDOUT)
 try:
@@ -85,12 +85,12 @@ try:
         press_keys("alt+k")
         texts = picks_reach(1)
         require_one_pick(texts)
-        wait_for(lambda: notifications.names, "a notification")
-        require(notifications.names == [spoken_result(texts)], notifications.names)
+        wait_for(lambda: spoken.lines, "a spoken line")
+        require(spoken.lines == [spoken_result(texts)], spoken.lines)
 
     @check("right-button pop-up runs Plus 100 More, told once")
     def _():
-        del notifications.names[:]
+        del spoken.lines[:]
         xdotool("mousemove", "--window", window, "10", "390", "click", "3")
         item = wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
                         "the pop-up menu")
@@ -98,9 +98,9 @@ try:
         xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
         texts = picks_reach(101)
         require_outcomes_add_up(texts, 101)
-        wait_for(lambda: notifications.names, "a notification")
+        wait_for(lambda: spoken.lines, "a spoken line")
         time.sleep(0.3)
-        require(notifications.names == [spoken_result(texts)], notifications.names)
+        require(spoken.lines == [spoken_result(texts)], spoken.lines)
 
     @check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More")
     def _():

@@ -127,16 +127,21 @@ def require_outcomes_add_up(texts, picks):
     require(wins == picks, texts)
 
 
-class ShownNotifications:
-    """The names of the notifications that have become showing, as a screen reader hears them."""
+class SpokenLines:
+    """The lines a screen reader hears: each announcement (Qt 6.8 on) and the name of each
+    notification that becomes showing (before). A line given both ways is heard twice."""
 
     def __init__(self):
-        self.names = []
+        self.lines = []
         pyatspi.Registry.registerEventListener(self._on_showing, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self._on_announcement, "object:announcement")
 
     def _on_showing(self, event):
         if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
-            self.names.append(event.source.name)
+            self.lines.append(event.source.name)
+
+    def _on_announcement(self, event):
+        self.lines.append(str(event.any_data))
 
 
 def spoken_result(texts):
