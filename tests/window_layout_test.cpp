@@ -62,10 +62,19 @@ namespace {
     TEST_F(WindowLayout, EveryControlHasItsFontAndEveryCaptionFits)
     {
         for (const QLabel* label : window.findChildren<QLabel*>()) {
-            SCOPED_TRACE(label->text().toStdString());
             const QFontInfo font(label->font());
-            EXPECT_EQ(font.pointSize(), 18);
-            EXPECT_TRUE(font.bold());
+            EXPECT_EQ(font.pointSize(), 18) << label->text().toStdString();
+            EXPECT_TRUE(font.bold()) << label->text().toStdString();
+        }
+#ifdef Q_OS_WIN
+        if (QGuiApplication::platformName() == "offscreen") {
+            GTEST_SKIP() << "On Windows the offscreen platform sets text with FreeType, wider and "
+                            "higher than GDI, with which the window draws; the Windows program "
+                            "test reads the captions in the real window";
+        }
+#endif
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
             const QFontMetrics metrics(label->font());
             const QStringList lines = label->text().split(label->wordWrap() ? ' ' : '\n');
             EXPECT_EQ(lines.size(), label->objectName() == "lblPicks" ? 2 : 1);

@@ -5,12 +5,17 @@
 #                             but the test-only ones (build profile nocheck), and the packages
 #                             the program itself depends on
 #   install-deps.sh release   for the optimised build's whole suite (the Debian 13 run)
-#   install-deps.sh test      for everything the test command runs
+#   install-deps.sh windows   to build gridwick.exe and its installer and try them under Wine
+#                             (Debian 13 only: Qt 6.8 for Windows needs its MinGW)
+#   install-deps.sh test      for everything the test command runs on this machine: on Debian
+#                             12 that leaves Windows to a Debian 13 chroot
 # The build dependencies and the program's and its autopkgtest's dependencies are read from
 # debian/; this script names only what neither names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-use=${1:?"usage: install-deps.sh program|release|test"}
+use=${1:?"usage: install-deps.sh program|release|windows|test"}
+# shellcheck source=/dev/null # the release, for what it offers
+. /etc/os-release
 
 # The package names of a field of a debian/ control file (no substitutions, no @).
 names_in() { # FILE FIELD
@@ -32,14 +37,20 @@ release_packages=(
     dpkg-dev devscripts lintian autopkgtest reprotest diffoscope-minimal faketime man-db file
     desktop-file-utils appstream
 )
-# The rest of the test command: the program built with Clang; built for Windows with MinGW-w64
-# and run under Wine, whose own fonts (Tahoma among them) come separately; the Debian 13
-# chroot; the style checks.
+# The rest of the test command: the program built with Clang; the style checks; on Debian 12,
+# the Debian 13 chroot where Windows is built.
 other_packages=(
-    clang g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xz-utils imagemagick
-    python3-pefile tesseract-ocr tesseract-ocr-eng
-    debootstrap
-    clang-format clang-tidy clazy python3 shellcheck pyflakes3
+    clang clang-format clang-tidy clazy python3 shellcheck pyflakes3
+)
+# gridwick.exe: cross-built with MinGW-w64 against Qt 6.8 for Windows, whose host tools are
+# Debian's own Qt; run under Wine, whose own fonts (Tahoma among them) come separately, on a
+# private Xvfb with a window manager, read by OCR and printed to a private CUPS; its installer
+# made with wixl.
+windows_packages=(
+    ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
+    wine64 fonts-wine xz-utils xvfb xauth xdotool openbox imagemagick python3-pefile
+    tesseract-ocr tesseract-ocr-eng wixl locales
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )
 
 mapfile -t packages < <(names_in debian/control Depends)
@@ -56,10 +67,19 @@ release | test)
     mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
     if [[ $use == test ]]; then
         packages+=("${other_packages[@]}")
+        if ((VERSION_ID >= 13)); then
+            packages+=("${windows_packages[@]}")
+        else
+            packages+=(debootstrap)
+        fi
     fi
     ;;
+windows)
+    why="for Gridwick for Windows"
+    packages=("${windows_packages[@]}")
+    ;;
 *)
-    echo "install-deps.sh: unknown use '$use': program, release or test" >&2
+    echo "install-deps.sh: unknown use '$use': program, release, windows or test" >&2
     exit 2
     ;;
 esac
@@ -71,22 +91,42 @@ for package in "${packages[@]}"; do
     fi
 done
 # What debian/control's Build-Depends still lacks; all of it while dpkg-dev, which tells, is missing.
-unmet="the build dependencies"
-if command -v dpkg-checkbuilddeps >/dev/null; then
-    unmet=$(dpkg-checkbuilddeps "${profile[@]}" 2>&1 | sed -n 's/.*Unmet build dependencies: //p') || true
+unmet=
+if [[ $use != windows ]]; then
+    unmet="the build dependencies"
+    if command -v dpkg-checkbuilddeps >/dev/null; then
+        unmet=$(dpkg-checkbuilddeps "${profile[@]}" 2>&1 | sed -n 's/.*Unmet build dependencies: //p') || true
+    fi
 fi
 
+# Installing takes root: a person at a desktop has it through sudo.
+as_root=()
+through=
+if ((EUID != 0)); then
+    as_root=(sudo)
+    through=", through sudo"
+fi
+become_root() {
+    if ((EUID != 0)) && ! { command -v sudo >/dev/null && sudo -v; }; then
+        echo "install-deps.sh: installing needs root: run it as root, or as a user who may use sudo" >&2
+        exit 1
+    fi
+}
+
 if ((${#missing[@]} > 0)) || [[ -n $unmet ]]; then
-    echo "Installing $why, without Recommends: ${missing[*]}${unmet:+${missing[*]:+ and }$unmet}"
+    echo "Installing $why$through, without Recommends: ${missing[*]}${unmet:+${missing[*]:+ and }$unmet}"
+    become_root
     mkdir -p build
     log=build/install-deps.log
     {
         export DEBIAN_FRONTEND=noninteractive
-        apt-get update -q
+        "${as_root[@]}" apt-get update -q
         if ((${#missing[@]} > 0)); then
-            apt-get install -y -q --no-install-recommends "${missing[@]}"
+            "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
         fi
-        apt-get build-dep -y -q --no-install-recommends "${profile[@]}" ./
+        if [[ -n $unmet ]]; then
+            "${as_root[@]}" apt-get build-dep -y -q --no-install-recommends "${profile[@]}" ./
+        fi
     } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
 fi
 
@@ -94,8 +134,9 @@ if [[ $use != program ]]; then
     # The quit question is tried in German and French.
     for locale in de_DE fr_FR; do
         if ! locale -a | grep -qx "$locale.utf8"; then
-            sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-            locale-gen >/dev/null
+            become_root
+            "${as_root[@]}" sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            "${as_root[@]}" locale-gen >/dev/null
         fi
     done
 fi

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Puts Qt 6.4.2 for Windows (x86-64, MinGW-w64, static) in build/qt6-windows/qt6-win, where the
-# windows preset looks for it. It comes from the prebuilt archive beside the checkout when that
-# is there and its sha256 matches; otherwise it is built from Debian 12's own qt6-base source
-# (about 25 minutes on 2 cores). Does nothing once Qt is in place.
+# Puts Qt 6.8.2 for Windows (x86-64, MinGW-w64, static, with Qt's translations) in
+# build/qt6-windows/qt6-win, where the windows preset looks for it. Debian 13 only: its static
+# libraries link only with Debian 13's MinGW (GCC 14), and Debian 12's mingw-w64 headers are
+# too old to build it. It comes from the prebuilt archive beside the checkout when that is there
+# and its sha256 matches; otherwise it is built from Debian 13's own qt6-base source (half an
+# hour or more on 2 cores). Does nothing once Qt is in place.
+#   qt-for-windows.sh           puts Qt in place
+#   qt-for-windows.sh archive   prints where the prebuilt archive is, if it is anywhere
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 prefix=$project/build/qt6-windows/qt6-win
 # Beside this checkout, or beside the one it was cloned from (a fresh clone elsewhere).
-name=shared/qt6-windows/qt6-win-6.4.2-mingw-static.tar.xz
+name=shared/qt6-windows/qt6-win-6.8.2-mingw-static.tar.xz
 archive=${GRIDWICK_QT_WINDOWS_ARCHIVE:-$project/../$name}
 origin=$(git remote get-url origin 2>/dev/null || true)
 if [[ ! -f $archive && -d $origin ]]; then
     archive=$origin/../$name
 fi
-sha256=fa631a164e47e871a40e7b78a202425d3302bd522ce2c3e17fd763cd8e190335
+sha256=b2ca22931e1f139c940a4b3367e8917a41228061fe5e8ce80db708eb86f99fad
+source_version=6.8.2+dfsg-9+deb13u2
 
+if [[ ${1:-} == archive ]]; then
+    [[ -f $archive ]] && realpath "$archive"
+    exit 0
+fi
 if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then
     exit 0
 fi
@@ -34,14 +43,18 @@ echo "Building Qt for Windows from Debian's qt6-base source"
 work=$project/build/qt6-windows/source
 rm -rf "$work"
 mkdir -p "$work/build"
-sources=/etc/apt/sources.list.d/gridwick-bookworm-source.sources
+sources=/etc/apt/sources.list.d/gridwick-trixie-source.sources
 if [[ ! -e $sources ]]; then
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
-        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$sources"
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+        'Suites: trixie trixie-updates' 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$sources"
     apt-get update -q
 fi
-(cd "$work" && apt-get source -q qt6-base=6.4.2+dfsg-10)
+(cd "$work" && apt-get source -q "qt6-base=$source_version")
 source_tree=$(echo "$work"/qt6-base-*/)
+# -no-feature-tabletevent: Debian's source drops wintab. -qt-freetype: the offscreen platform,
+# which the window tests use, is built on Windows only with FreeType. Stack clash protection
+# off: GCC's MinGW target stops on it with an internal compiler error.
 (cd "$work/build" && "$source_tree/configure" \
     -prefix "$prefix" \
     -release -static \
@@ -49,11 +62,15 @@ source_tree=$(echo "$work"/qt6-base-*/)
     -qt-host-path /usr \
     -nomake tests -nomake examples \
     -no-opengl -no-dbus -no-icu -no-glib \
-    -no-feature-sql -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-testlib \
+    -no-feature-sql -no-feature-network -no-feature-xml -no-feature-concurrent \
     -no-feature-vulkan -no-feature-tabletevent \
-    -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -no-freetype -no-libjpeg -no-gif \
+    -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-freetype -no-libjpeg -no-gif \
     -- -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DFEATURE_stack_clash_protection=OFF \
     && cmake --build . --parallel "$(nproc)" && cmake --install .)
+# Qt's own translations, which gridwick.exe carries (qt6-translations-l10n).
+mkdir -p "$prefix/translations"
+cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
 rm -rf "$work"

@@ -11,8 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace gridwick {
 
@@ -60,6 +62,26 @@ namespace {
         heldBackWarnings().clear();
     }
 
+    // Qt 6.8 sets text with DirectWrite on Windows, a few pixels higher in the labels than GDI,
+    // which every Qt before it used and the layout was made with. The window keeps GDI's look
+    // unless the user names a platform.
+    void drawWithGdiFontsUnlessTold(int argc, char** argv)
+    {
+#ifdef Q_OS_WIN
+        const bool told = qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+            || std::any_of(argv + 1, argv + argc, [](const char* argument) {
+                   return std::strcmp(argument, "-platform") == 0
+                       || std::strcmp(argument, "--platform") == 0;
+               });
+        if (!told) {
+            qputenv("QT_QPA_PLATFORM", "windows:fontengine=gdi");
+        }
+#else
+        Q_UNUSED(argc)
+        Q_UNUSED(argv)
+#endif
+    }
+
 } // namespace
 
 int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& onShown)
@@ -68,6 +90,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
         return *status;
     }
 
+    drawWithGdiFontsUnlessTold(argc, argv);
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
