@@ -2,7 +2,9 @@
 """Start-up to first paint, and peak memory, of Gridwick against a bare Qt program that builds
 the same widgets. Both run on a private Xvfb, alternately, many times; medians are compared.
 Exits with status 1 if either ratio misses its goal.
-Usage: startup_bench.py BUILD_DIR [RUNS]"""
+Usage: startup_bench.py BUILD_DIR [RUNS] [wine]
+With wine, the programs are the Windows build's, run under Wine (WINEPREFIX as set), both with
+GDI's fonts as gridwick.exe asks for them."""
 
 import os
 import pathlib
@@ -14,7 +16,13 @@ import time
 
 build = pathlib.Path(sys.argv[1])
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 30
+under_wine = sys.argv[3:] == ["wine"]
 programs = {"gridwick": build / "bench/startup_probe", "bare Qt": build / "bench/bare_qt_startup"}
+if under_wine:
+    programs = {name: ["/usr/lib/wine/wine64", f"{program}.exe"] for name, program in programs.items()}
+else:
+    programs = {name: [str(program)] for name, program in programs.items()}
+platform = {"WINEQT_QPA_PLATFORM": "windows:fontengine=gdi"} if under_wine else {"QT_QPA_PLATFORM": "xcb"}
 
 
 def start_xvfb():
@@ -29,7 +37,7 @@ def start_xvfb():
 
 def run_once(program, environment):
     started = time.perf_counter()
-    process = subprocess.Popen([str(program)], env=environment, stderr=subprocess.DEVNULL)
+    process = subprocess.Popen(program, env=environment, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(process.pid, 0)
     elapsed = time.perf_counter() - started
     if status != 0:
@@ -40,7 +48,7 @@ def run_once(program, environment):
 server, display = start_xvfb()
 try:
     with tempfile.TemporaryDirectory() as runtime_dir:
-        environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+        environment = dict(os.environ, **platform, DISPLAY=display, XDG_RUNTIME_DIR=runtime_dir)
         for program in programs.values():
             run_once(program, environment)  # warm the file cache
         times = {name: [] for name in programs}

@@ -60,7 +60,8 @@ namespace {
         EXPECT_EQ(window.counters().intPicks, 1);
         EXPECT_EQ(boxText("Text1"), "");
         // The report is all a screen reader is told of the failed pick.
-        EXPECT_EQ(spoken.lines(), std::vector<std::string> { "Visitor 36, home 36, a tie, 1 pick" });
+        EXPECT_EQ(
+            spoken.lines(), std::vector<std::string> { "Visitor 36, home 36, a tie, 1 pick" });
     }
 
 } // namespace

@@ -2,8 +2,22 @@
 # Builds the optimised tree and runs every benchmark: the tally's, the window's (offscreen)
 # and start-up against a bare Qt program (on a private Xvfb). Prints figures beside goals and
 # fails if any goal is missed.
+#   bench.sh           on this machine
+#   bench.sh windows   start-up of gridwick.exe under Wine against a bare Qt 6.8 exe, built in
+#                      Debian 13 (in its chroot when this is Debian 12)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [[ ${1:-} == windows ]]; then
+    # shellcheck source=/dev/null # the release
+    if [[ $(. /etc/os-release && echo "$VERSION_ID") != 13 ]]; then
+        exec bash tools/test-on-debian13.sh bench-windows
+    fi
+    bash tools/install-deps.sh windows
+    bash tools/qt-for-windows.sh
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target startup_probe bare_qt_startup >/dev/null
+    WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all exec python3 bench/startup_bench.py build/windows 30 wine
+fi
 bash tools/build.sh release >/dev/null
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

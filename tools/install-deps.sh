@@ -4,6 +4,7 @@
 #   install-deps.sh program   to build Gridwick and open it: the package's build dependencies
 #                             but the test-only ones (build profile nocheck), and the packages
 #                             the program itself depends on
+#   install-deps.sh screenshot   the same, and a private X server to take its picture
 #   install-deps.sh release   for the optimised build's whole suite (the Debian 13 run)
 #   install-deps.sh windows   to build gridwick.exe and its installer and try them under Wine
 #                             (Debian 13 only: Qt 6.8 for Windows needs its MinGW)
@@ -13,7 +14,7 @@
 # debian/; this script names only what neither names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-use=${1:?"usage: install-deps.sh program|release|windows|test"}
+use=${1:?"usage: install-deps.sh program|screenshot|release|windows|test"}
 # shellcheck source=/dev/null # the release, for what it offers
 . /etc/os-release
 
@@ -60,6 +61,10 @@ program)
     why="to build Gridwick"
     packages+=(ninja-build)
     ;;
+screenshot)
+    why="to build Gridwick and take its picture"
+    packages+=(ninja-build xvfb xauth xdotool imagemagick)
+    ;;
 release | test)
     why="for the tests"
     profile=()
@@ -79,7 +84,7 @@ windows)
     packages=("${windows_packages[@]}")
     ;;
 *)
-    echo "install-deps.sh: unknown use '$use': program, release, windows or test" >&2
+    echo "install-deps.sh: unknown use '$use': program, screenshot, release, windows or test" >&2
     exit 2
     ;;
 esac
@@ -130,7 +135,7 @@ if ((${#missing[@]} > 0)) || [[ -n $unmet ]]; then
     } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
 fi
 
-if [[ $use != program ]]; then
+if [[ $use != program && $use != screenshot ]]; then
     # The quit question is tried in German and French.
     for locale in de_DE fr_FR; do
         if ! locale -a | grep -qx "$locale.utf8"; then

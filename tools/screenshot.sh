@@ -2,14 +2,18 @@
 # Remakes docs/gridwick.png: the real program on a private Xvfb after one batch of picks,
 # captured with ImageMagick's import.
 #   screenshot.sh           the program for Linux, built for it
-#   screenshot.sh windows   gridwick.exe under Wine, as `cmake --workflow --preset windows` (or
-#                           tools/test.sh) built it, into build/windows/gridwick-windows.png
+#   screenshot.sh windows   gridwick.exe under Wine, built by the windows preset, into
+#                           build/windows/gridwick-windows.png (Debian 13 only, where it builds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source-path=SCRIPTDIR source=../tests/e2e/processes.sh
 source tests/e2e/processes.sh
 
 if [[ ${1:-} == windows ]]; then
+    bash tools/install-deps.sh windows
+    bash tools/qt-for-windows.sh
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target gridwick >/dev/null
     # shellcheck source-path=SCRIPTDIR source=../tests/windows/wine.sh
     source tests/windows/wine.sh
     export WINEPREFIX=$PWD/build/windows/wine
@@ -17,13 +21,10 @@ if [[ ${1:-} == windows ]]; then
     picture=build/windows/gridwick-windows.png
     prepare_wine_prefix
 else
+    bash tools/install-deps.sh screenshot
     bash tools/build.sh program >/dev/null
     program=(env QT_QPA_PLATFORM=xcb build/program/window/gridwick)
     picture=docs/gridwick.png
-fi
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        xvfb xauth xdotool imagemagick >/dev/null
 fi
 
 start_xvfb

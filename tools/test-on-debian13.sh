@@ -8,6 +8,7 @@
 #                                 it beside the host's builds)
 #   test-on-debian13.sh           prepares if needed, then runs the suite and the workflow
 #   test-on-debian13.sh windows   the same, the workflow alone
+#   test-on-debian13.sh bench-windows   the start-up benchmark of gridwick.exe under Wine
 # Each step copies the tracked files in afresh, keeping only Qt for Windows from the last run.
 # What it mounts, it unmounts on every way out.
 set -euo pipefail
@@ -81,6 +82,10 @@ if [[ $step == prepare ]]; then
     exit 0
 fi
 
+if [[ $step == bench-windows ]]; then
+    in_chroot 'bash tools/bench.sh windows'
+    exit
+fi
 if [[ $step != windows ]]; then
     echo "=== Debian 13: build and the optimised build's suite"
     # shellcheck disable=SC2016 # expanded inside the chroot
