@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The program as Windows users get it, tried under Wine: what the zip holds, that gridwick.exe
-# needs no DLL beside it, its version on the command line and in its version record, a pick
-# in its window on a private Xvfb, and every caption of the window drawn whole. Every wait is
-# bounded; the program is ended by its pid.
-# Usage: windows_program_test.sh GRIDWICK_EXE ZIP
+# needs no DLL beside it, both Windows styles linked in, its version on the command line and in
+# its version record, a pick in its window on a private Xvfb told to UI Automation, every
+# caption of the window drawn whole, and the quit question's buttons in German and French. Every
+# wait is bounded; the program is ended by its pid.
+# Usage: windows_program_test.sh GRIDWICK_EXE ZIP ASK_FOR_PROVIDER_EXE
 set -uo pipefail
 exe=$(realpath "$1")
 zip=$(realpath "$2")
+ask_for_provider=$(realpath "$3")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/processes.sh
 source "$here/../e2e/processes.sh"
@@ -38,6 +40,10 @@ needs_only_system_dlls() {
 }
 SHOW=1 check "gridwick.exe needs no DLL but Windows' own" needs_only_system_dlls
 
+# Qt picks windows11 on Windows 11 and windowsvista below; the plugin's metadata names both.
+check "gridwick.exe holds both Windows styles, windows11 and windowsvista" bash -c "
+    grep -qa windows11 '$exe' && grep -qa windowsvista '$exe'"
+
 check "--version under Wine prints Gridwick 1.00" bash -c "
     version=\$(timeout 60 '$wine' '$exe' --version | tr -d '\r')
     echo \"\$version\"
@@ -57,18 +63,33 @@ boxes_picture() { # WINDOW FILE
     import -window "$1" -crop 140x300+0+40 +repage "$2"
 }
 
-smoke_run() {
-    prepare_wine_prefix || return 1
-    start_xvfb || return 1
-    "$wine" "$exe" >"$work/gridwick.log" 2>&1 &
-    local program=$!
+# Starts gridwick.exe with the arguments given, in the background, and waits for its window.
+# Sets program (its pid) and window.
+start_program() { # LOG [ENVIRONMENT...]
+    local log=$1
+    shift
+    env "$@" "$wine" "$exe" >"$log" 2>&1 &
+    program=$!
     pids+=("$program")
-    local window=
+    window=
     for _ in $(seq 120); do
         window=$(xdotool search --onlyvisible --name '^Gridwick$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
         sleep 0.5
     done
-    [[ -n $window ]] || { echo "no window titled Gridwick"; cat "$work/gridwick.log"; return 1; }
+    [[ -n $window ]] || { echo "no window titled Gridwick"; cat "$log"; return 1; }
+    timeout 10 xdotool windowfocus --sync "$window"
+}
+end_program() {
+    kill "$program"
+    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+}
+
+# A screen reader first asks the window for its UI Automation provider; then Qt raises each
+# announcement as a notification, which Wine's stub logs on its uiautomation channel.
+smoke_run() {
+    prepare_wine_prefix || return 1
+    start_xvfb || return 1
+    start_program "$work/gridwick.log" WINEDEBUG=fixme+uiautomation || return 1
     # The client area is 470x389 at 96 dpi, below the menu bar.
     local size
     size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
@@ -77,6 +98,7 @@ smoke_run() {
         echo "not 470 wide and taller than 389"
         return 1
     fi
+    timeout 30 "$wine" "$ask_for_provider" || return 1
     timeout 10 xdotool windowfocus --sync "$window" || return 1
     sleep 1
     boxes_picture "$window" "$work/before.png" || return 1
@@ -88,13 +110,58 @@ smoke_run() {
         cmp -s <(convert "$work/before.png" rgba:-) <(convert "$work/after.png" rgba:-) || { changed=0; break; }
     done
     import -window "$window" "$work/window.png" || return 1
-    kill "$program"
-    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+    end_program
     ((changed == 0)) || { echo "the boxes did not change after Alt+K"; return 1; }
     echo "the boxes changed after Alt+K; the program was ended by its pid"
 }
+told_to_ui_automation() {
+    local raised
+    raised=$(grep -a 'UiaRaiseNotificationEvent' "$work/gridwick.log")
+    echo "${raised:-Wine logged no UiaRaiseNotificationEvent}"
+    [[ $(grep -cE 'Visitor [0-9]+, home [0-9]+, (visitor wins|home wins|a tie), 1 pick' <<<"$raised") == 1 ]]
+}
+
+# File > Exit: the quit question's prompt and No button read by OCR from its box, enlarged (OCR
+# misses the caption inside Yes's focus frame), and Yes answered by its access key, which ends
+# the program.
+quit_question_reads() { # LANG YES_ACCESS_KEY NO_CAPTION
+    start_program "$work/lang.log" LANG="$1" LC_ALL="$1" || return 1
+    xdotool key --clearmodifiers alt+f
+    sleep 1
+    xdotool key --clearmodifiers x
+    local box=
+    for _ in $(seq 40); do
+        box=$(xdotool search --onlyvisible --name '^QUIT\?!$' 2>/dev/null | head -n 1) && [[ -n $box ]] && break
+        sleep 0.5
+    done
+    [[ -n $box ]] || { echo "no window titled QUIT?!"; end_program; return 1; }
+    sleep 0.5
+    import -window "$box" -resize 300% "$work/question.png"
+    local read
+    read=$(tesseract "$work/question.png" - --psm 11 2>/dev/null | tr -s '\n' ' ')
+    echo "read: $read"
+    xdotool key --clearmodifiers "alt+$2"
+    local status=
+    for _ in $(seq 40); do
+        kill -0 "$program" 2>/dev/null || { wait "$program"; status=$?; break; }
+        sleep 0.5
+    done
+    [[ -n $status ]] || { echo "Alt+$2 did not end the program"; end_program; return 1; }
+    echo "Alt+$2 ended the program with status $status"
+    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+    local word
+    for word in "Do you really want to quit?" "$3"; do
+        grep -qF -- "$word" <<<"$read" || { echo "missing: $word"; return 1; }
+    done
+    ((status == 0))
+}
+
 SHOW=1 check "under Wine on Xvfb the window Gridwick opens and Alt+K changes its boxes" smoke_run
+SHOW=1 check "after a request for its provider, Alt+K's line goes to UI Automation once" told_to_ui_automation
 SHOW=1 check "under Wine every caption is drawn whole, its capitals 18 points high" \
     /usr/bin/python3 "$here/captions_whole.py" "$work/window.png" "$here/../../window/frmGridwick.ui"
+
+SHOW=1 check "under Wine in German the quit question's buttons are Ja (Alt+J) and Nein" quit_question_reads de_DE.UTF-8 j Nein
+SHOW=1 check "under Wine in French the quit question's buttons are Oui (Alt+O) and Non" quit_question_reads fr_FR.UTF-8 o Non
 
 summary windows
