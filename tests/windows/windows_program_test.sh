@@ -3,12 +3,18 @@
 # needs no DLL beside it, both Windows styles linked in, its version on the command line and in
 # its version record, a pick in its window on a private Xvfb told to UI Automation, every
 # caption of the window drawn whole, and the quit question's buttons in German and French. Every
-# wait is bounded; the program is ended by its pid.
-# Usage: windows_program_test.sh GRIDWICK_EXE ZIP ASK_FOR_PROVIDER_EXE
+# wait is bounded; the program is ended by its pid. Then the installer, in a fresh prefix of its
+# own: installed, run, upgraded and removed with Wine's msiexec.
+# Usage: windows_program_test.sh GRIDWICK_EXE ZIP ASK_FOR_PROVIDER_EXE MSI WINDOWS_PACKAGING_DIR
+# with GRIDWICK_VERSION and GRIDWICK_DISPLAY_VERSION set to the project's version and the shown one.
 set -uo pipefail
 exe=$(realpath "$1")
 zip=$(realpath "$2")
 ask_for_provider=$(realpath "$3")
+msi=$(realpath "$4")
+packaging=$(realpath "$5")
+version=${GRIDWICK_VERSION:?} # 1.0.0.0
+shown=${GRIDWICK_DISPLAY_VERSION:?} # 1.00
 here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/processes.sh
 source "$here/../e2e/processes.sh"
@@ -44,15 +50,15 @@ SHOW=1 check "gridwick.exe needs no DLL but Windows' own" needs_only_system_dlls
 check "gridwick.exe holds both Windows styles, windows11 and windowsvista" bash -c "
     grep -qa windows11 '$exe' && grep -qa windowsvista '$exe'"
 
-check "--version under Wine prints Gridwick 1.00" bash -c "
-    version=\$(timeout 60 '$wine' '$exe' --version | tr -d '\r')
-    echo \"\$version\"
-    [[ \$version == 'Gridwick 1.00' ]]"
+check "--version under Wine prints Gridwick $shown" bash -c "
+    answer=\$(timeout 60 '$wine' '$exe' --version | tr -d '\r')
+    echo \"\$answer\"
+    [[ \$answer == 'Gridwick $shown' ]]"
 
-SHOW=1 check "the version record says 1.0.0.0, 1.00, Gridwick, gridwick.exe, with the icon" bash -c "
+SHOW=1 check "the version record says $version, $shown, Gridwick, gridwick.exe, with the icon" bash -c "
     /usr/bin/python3 '$here/version_record.py' '$exe' | tee '$work/record'
-    for line in 'fixed FileVersion: 1.0.0.0' 'fixed ProductVersion: 1.0.0.0' \
-        'FileVersion: 1.0.0.0' 'ProductVersion: 1.00' 'ProductName: Gridwick' \
+    for line in 'fixed FileVersion: $version' 'fixed ProductVersion: $version' \
+        'FileVersion: $version' 'ProductVersion: $shown' 'ProductName: Gridwick' \
         'InternalName: Gridwick' 'OriginalFilename: gridwick.exe' 'icon groups: 1'; do
         grep -qx \"\$line\" '$work/record' || { echo \"missing: \$line\"; exit 1; }
     done"
@@ -163,5 +169,61 @@ SHOW=1 check "under Wine every caption is drawn whole, its capitals 18 points hi
 
 SHOW=1 check "under Wine in German the quit question's buttons are Ja (Alt+J) and Nein" quit_question_reads de_DE.UTF-8 j Nein
 SHOW=1 check "under Wine in French the quit question's buttons are Oui (Alt+O) and Non" quit_question_reads fr_FR.UTF-8 o Non
+
+# The installer, in a prefix of its own. Wine puts the Start-menu shortcut of a per-machine
+# install in the user's own Start menu; either place will do.
+msi_prefix=$work/msi-prefix
+program_files="$msi_prefix/drive_c/Program Files/Gridwick"
+in_msi_prefix() { WINEPREFIX=$msi_prefix timeout 120 "$wine" "$@"; }
+shortcuts() {
+    find "$msi_prefix/drive_c/ProgramData" "$msi_prefix/drive_c/users" -path '*/Start Menu/Programs/Gridwick.lnk' 2>/dev/null
+}
+# Each installed product called Gridwick: its version, and where the icon it shows is.
+installed_entries() {
+    in_msi_prefix reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' \
+        | awk '/DisplayName +REG_SZ +Gridwick$/ { named = 1 } /DisplayVersion/ && named { print "version " $3; named = 0 }'
+    in_msi_prefix reg query 'HKCR\Installer\Products' /s | tr -d '\r' | sed -n 's/.*ProductIcon *REG_SZ *//p' \
+        | while read -r icon; do echo "icon $icon"; [[ -s $(WINEPREFIX=$msi_prefix "$wine" winepath -u "$icon" 2>/dev/null) ]] || echo "missing icon"; done
+}
+install_msi() {
+    in_msi_prefix wineboot --init >/dev/null 2>&1 || return 1
+    ls -l "$msi"
+    in_msi_prefix msiexec /i "$msi" /qn || return 1
+    ls "$program_files"
+    [[ -x $program_files/gridwick.exe ]] && shortcuts | grep .
+}
+SHOW=1 check "msiexec installs gridwick.exe in Program Files\Gridwick, with the Start-menu shortcut Gridwick" install_msi
+SHOW=1 check "the installed gridwick.exe answers --version with Gridwick $shown" bash -c "
+    [[ \$(WINEPREFIX='$msi_prefix' timeout 60 '$wine' 'C:\Program Files\Gridwick\gridwick.exe' --version | tr -d '\r') \
+        == 'Gridwick $shown' ]]"
+entry_reads() { # VERSION
+    installed_entries | tee "$work/entries"
+    [[ $(grep -c '^version' "$work/entries") == 1 ]] && grep -qx "version $1" "$work/entries" \
+        && grep -q '^icon .*gridwick.ico' "$work/entries" && ! grep -q 'missing icon' "$work/entries"
+}
+SHOW=1 check "the uninstall entry reads Gridwick, $version, with the program's icon" entry_reads "$version"
+
+# A higher version, made for the test from the same source.
+newer=$(awk -F. '{ print $1 "." $2 "." $3 + 1 "." $4 }' <<<"$version")
+upgrade() {
+    (cd "$work" && wixl -a x64 -D Version="$newer" -D Exe="$exe" -D Icon="$packaging/gridwick.ico" \
+        -o "$work/newer.msi" "$packaging/gridwick.wxs" 2>/dev/null) || return 1
+    in_msi_prefix msiexec /i "$work/newer.msi" /qn || return 1
+    entry_reads "$newer" || return 1
+    if in_msi_prefix msiexec /i "$msi" /qn; then
+        echo "$version went over $newer"
+        return 1
+    fi
+    installed_entries | grep -x "version $newer"
+}
+SHOW=1 check "$newer replaces $version, leaving one entry, and $version does not go over it" upgrade
+uninstall() {
+    in_msi_prefix msiexec /x "$work/newer.msi" /qn || return 1
+    local left
+    left=$( { ls "$program_files" 2>/dev/null; shortcuts; installed_entries; } )
+    [[ -z $left ]] || { echo "left behind: $left"; return 1; }
+    echo "nothing left of Gridwick"
+}
+SHOW=1 check "msiexec /x removes every file, the shortcut and the entry" uninstall
 
 summary windows
