@@ -11,10 +11,11 @@ int main()
         std::fputs("no window titled Gridwick\n", stderr);
         return 1;
     }
-    constexpr LPARAM uiaRootObjectId = -25; // UiaRootObjectId: the request for the window's provider
+    // UiaRootObjectId: the request for the window's provider.
+    constexpr LPARAM uiaRootObjectId = -25;
     DWORD_PTR answer = 0;
-    if (SendMessageTimeoutW(window, WM_GETOBJECT, 0, uiaRootObjectId, SMTO_ABORTIFHUNG, 10000,
-            &answer)
+    if (SendMessageTimeoutW(
+            window, WM_GETOBJECT, 0, uiaRootObjectId, SMTO_ABORTIFHUNG, 10000, &answer)
         == 0) {
         std::fprintf(stderr, "WM_GETOBJECT went unanswered (error %lu)\n", GetLastError());
         return 1;
