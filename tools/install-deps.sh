@@ -49,7 +49,7 @@ other_packages=(
 # made with wixl.
 windows_packages=(
     ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
-    wine64 fonts-wine xz-utils xvfb xauth xdotool openbox imagemagick python3-pefile
+    wine64 fonts-wine xz-utils xvfb xauth xdotool openbox wmctrl imagemagick python3-pefile
     tesseract-ocr tesseract-ocr-eng wixl locales
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )

@@ -69,12 +69,11 @@ boxes_picture() { # WINDOW FILE
     import -window "$1" -crop 140x300+0+40 +repage "$2"
 }
 
-# Starts gridwick.exe with the arguments given, in the background, and waits for its window.
+# Starts a gridwick.exe in the background with the environment given, and waits for its window.
 # Sets program (its pid) and window.
-start_program() { # LOG [ENVIRONMENT...]
-    local log=$1
-    shift
-    env "$@" "$wine" "$exe" >"$log" 2>&1 &
+start_program() { # EXE LOG [ENVIRONMENT...]
+    local log=$2
+    env "${@:3}" "$wine" "$1" >"$log" 2>&1 &
     program=$!
     pids+=("$program")
     window=
@@ -89,13 +88,31 @@ end_program() {
     kill "$program"
     timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
 }
+# Waits, bounded, for the program to end; its status in ended.
+wait_for_end() {
+    ended=
+    for _ in $(seq 40); do
+        kill -0 "$program" 2>/dev/null || { wait "$program"; ended=$?; return 0; }
+        sleep 0.5
+    done
+    return 1
+}
+# Waits, bounded, for the quit question; its window in box.
+wait_for_question() {
+    for _ in $(seq 40); do
+        box=$(xdotool search --onlyvisible --name '^QUIT\?!$' 2>/dev/null | head -n 1) && [[ -n $box ]] && return 0
+        sleep 0.5
+    done
+    echo "no window titled QUIT?!"
+    return 1
+}
 
 # A screen reader first asks the window for its UI Automation provider; then Qt raises each
 # announcement as a notification, which Wine's stub logs on its uiautomation channel.
 smoke_run() {
     prepare_wine_prefix || return 1
     start_xvfb || return 1
-    start_program "$work/gridwick.log" WINEDEBUG=fixme+uiautomation || return 1
+    start_program "$exe" "$work/gridwick.log" WINEDEBUG=fixme+uiautomation || return 1
     # The client area is 470x389 at 96 dpi, below the menu bar.
     local size
     size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
@@ -131,35 +148,25 @@ told_to_ui_automation() {
 # misses the caption inside Yes's focus frame), and Yes answered by its access key, which ends
 # the program.
 quit_question_reads() { # LANG YES_ACCESS_KEY NO_CAPTION
-    start_program "$work/lang.log" LANG="$1" LC_ALL="$1" || return 1
+    start_program "$exe" "$work/lang.log" LANG="$1" LC_ALL="$1" || return 1
     xdotool key --clearmodifiers alt+f
     sleep 1
     xdotool key --clearmodifiers x
-    local box=
-    for _ in $(seq 40); do
-        box=$(xdotool search --onlyvisible --name '^QUIT\?!$' 2>/dev/null | head -n 1) && [[ -n $box ]] && break
-        sleep 0.5
-    done
-    [[ -n $box ]] || { echo "no window titled QUIT?!"; end_program; return 1; }
+    wait_for_question || { end_program; return 1; }
     sleep 0.5
     import -window "$box" -resize 300% "$work/question.png"
     local read
     read=$(tesseract "$work/question.png" - --psm 11 2>/dev/null | tr -s '\n' ' ')
     echo "read: $read"
     xdotool key --clearmodifiers "alt+$2"
-    local status=
-    for _ in $(seq 40); do
-        kill -0 "$program" 2>/dev/null || { wait "$program"; status=$?; break; }
-        sleep 0.5
-    done
-    [[ -n $status ]] || { echo "Alt+$2 did not end the program"; end_program; return 1; }
-    echo "Alt+$2 ended the program with status $status"
+    wait_for_end || { echo "Alt+$2 did not end the program"; end_program; return 1; }
+    echo "Alt+$2 ended the program with status $ended"
     timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
     local word
     for word in "Do you really want to quit?" "$3"; do
         grep -qF -- "$word" <<<"$read" || { echo "missing: $word"; return 1; }
     done
-    ((status == 0))
+    ((ended == 0))
 }
 
 SHOW=1 check "under Wine on Xvfb the window Gridwick opens and Alt+K changes its boxes" smoke_run
@@ -202,6 +209,92 @@ entry_reads() { # VERSION
         && grep -q '^icon .*gridwick.ico' "$work/entries" && ! grep -q 'missing icon' "$work/entries"
 }
 SHOW=1 check "the uninstall entry reads Gridwick, $version, with the program's icon" entry_reads "$version"
+
+# What a Windows user does with the installed program, on the private Xvfb with a window
+# manager, printing to a private CUPS whose default queue is cups-pdf: Wine's printers are
+# CUPS's. The rows below share one run of the program.
+# shellcheck source-path=SCRIPTDIR source=../e2e/private_cups.sh
+source "$here/../e2e/private_cups.sh"
+# The picks box, read by OCR from the window's picture below its menu bar.
+picks_shown() {
+    import -window "$window" "$work/now.png" || return 1
+    local top=$(($(identify -format %h "$work/now.png") - 389))
+    convert "$work/now.png" -crop "81x33+52+$((top + 284))" +repage -resize 400% "$work/picks.png"
+    tesseract "$work/picks.png" - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null | tr -d '[:space:]'
+}
+picks_reach() { # COUNT
+    local shown
+    for _ in $(seq 20); do
+        shown=$(picks_shown) && [[ $shown == "$1" ]] && return 0
+        sleep 0.5
+    done
+    echo "the picks box shows '$shown', not $1"
+    return 1
+}
+use_popup() {
+    chmod 755 "$work" # the scheduler's filters run as lp and read the spool below it
+    start_private_cups "$work/cups" && pids+=("$CUPSD_PID") && add_pdf_printer "$work/cups" || return 1
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    WINEPREFIX=$msi_prefix prepare_wine_prefix || return 1
+    start_program "$program_files/gridwick.exe" "$work/installed.log" WINEPREFIX="$msi_prefix" || return 1
+    sleep 1
+    # Below TOTAL PICKS, on the bare surface; the first item is Plus 100 More.
+    xdotool mousemove --window "$window" 10 390 click 3
+    sleep 1
+    xdotool key --clearmodifiers Down Return
+    picks_reach 100 || return 1
+    xdotool key --clearmodifiers shift+F10
+    sleep 1
+    xdotool key --clearmodifiers Down Return
+    picks_reach 200 && echo "the picks box read 100, then 200"
+}
+SHOW=1 check "installed, its pop-up from a right-button press on the window and from Shift+F10 adds 100 picks each" use_popup
+# Sharp on paper: the window drawn at the printer's resolution, 470 dots wide at 96 dpi.
+print_page() {
+    local out pdf=
+    out=$(cups_pdf_output_dir)
+    rm -f "$out"/*.pdf
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key --clearmodifiers p
+    for _ in $(seq 60); do
+        pdf=$(find "$out" -name '*.pdf' -size +0 2>/dev/null | head -n 1)
+        [[ -n $pdf ]] && tail -c 64 "$pdf" | grep -q '%%EOF' && break
+        sleep 1
+    done
+    [[ -n $pdf ]] || { echo "no PDF in $out"; grep -E '^[EW] |Job' "$work/cups/log/error_log"; return 1; }
+    pdfinfo "$pdf" | grep -x 'Pages: *1' || return 1
+    pdfimages -list "$pdf" | tail -n +3 | tee "$work/images"
+    awk 'NF { n++; if ($13 < 300 || $14 < 300 || int($4 * 96 / $13 + 0.5) != 470) bad = 1 } END { exit !(n > 0 && !bad) }' "$work/images"
+}
+SHOW=1 check "File > Print puts one page on the default printer, holding the window at 300 ppi or more" print_page
+close_answered_no() {
+    wmctrl -i -c "$window"
+    wait_for_question || return 1
+    xdotool key --clearmodifiers alt+n
+    sleep 1
+    xdotool search --onlyvisible --name '^Gridwick$' >/dev/null || { echo "the window is gone"; return 1; }
+    picks_reach 200 && echo "the window stays, its picks box still 200"
+}
+SHOW=1 check "the close button answered No keeps the window and its boxes" close_answered_no
+exit_answered_yes() {
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key --clearmodifiers x
+    wait_for_question || return 1
+    xdotool key --clearmodifiers alt+y
+    local questions=1
+    for _ in $(seq 40); do
+        kill -0 "$program" 2>/dev/null || break
+        xdotool search --onlyvisible --name '^QUIT\?!$' >/dev/null 2>&1 && questions=2
+        sleep 0.25
+    done
+    wait_for_end || { echo "the program did not end"; return 1; }
+    echo "ended with status $ended after $questions question(s)"
+    ((ended == 0 && questions == 1))
+}
+SHOW=1 check "File > Exit answered Yes ends the program with status 0, after one question" exit_answered_yes
 
 # A higher version, made for the test from the same source.
 newer=$(awk -F. '{ print $1 "." $2 "." $3 + 1 "." $4 }' <<<"$version")
