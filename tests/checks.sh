@@ -2,7 +2,7 @@
 # Sourced by the test scripts that run named checks: check NAME COMMAND... runs one, prints
 # PASS or FAIL and counts it; its output (kept in $work, which the script sets) is shown below a
 # FAIL indented, or always with SHOW=1. summary TITLE prints the count and fails if any failed.
-# The Python drivers print the same way (gridwick_atspi.Checks).
+# The Python drivers print the same way (gridwick_atspi.check and summary).
 passed=0
 failed=0
 check() {

@@ -15,14 +15,14 @@ import time
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, SpokenLines, boxes, do_action,
+import gridwick_atspi
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, check, summary, SpokenLines, boxes, do_action,
                             find, gridwick_app, picks_reach, quit_question, require, require_one_pick,
                             require_outcomes_add_up, spoken_result, start_accessibility_bus, wait_for,
                             wait_for_program_on_bus, walk)
 
 PROGRAM, PDF_DIR = sys.argv[1], pathlib.Path(sys.argv[2])
-checks = Checks(smoke="--smoke" in sys.argv[3:])
-check = checks.add
+gridwick_atspi.smoke_only = "--smoke" in sys.argv[3:]
 
 
 def run_text(command):
@@ -63,33 +63,32 @@ try:
     window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Gridwick$").split()[0]
     xdotool("windowfocus", "--sync", window)
 
-    @check("the window's title on screen is exactly Gridwick", smoke=True)
-    def _():
+    def title_is_gridwick():
         require(title_on_screen(window) == "Gridwick", title_on_screen(window))
+    check("the window's title on screen is exactly Gridwick", title_is_gridwick, smoke=True)
 
-    @check("the window's class is the desktop entry's StartupWMClass, by which docks find its launcher")
-    def _():
+    def class_is_startup_wm_class():
         entry = pathlib.Path(__file__).resolve().parents[2] / "packaging/io.github.gridwick.Gridwick.desktop"
         startup_class = [line.split("=", 1)[1] for line in entry.read_text().splitlines()
                          if line.startswith("StartupWMClass=")]
         wm_class = run_text(["xprop", "-id", window, "WM_CLASS"])
         require(startup_class == [wm_class.split('"')[3]], f"{wm_class}; the entry's: {startup_class}")
+    check("the window's class is the desktop entry's StartupWMClass, by which docks find its launcher", class_is_startup_wm_class)
 
-    @check("starts with nine empty boxes", smoke=True)
-    def _():
+    def nine_empty_boxes():
         texts = wait_for(lambda: (lambda t: t if len(t) == 9 else None)(boxes()), "nine boxes")
         require(all(text == "" for text in texts.values()), texts)
+    check("starts with nine empty boxes", nine_empty_boxes, smoke=True)
 
-    @check("Alt+K makes one pick, and a screen reader is told its result once", smoke=True)
-    def _():
+    def alt_k_picks_and_is_told():
         press_keys("alt+k")
         texts = picks_reach(1)
         require_one_pick(texts)
         wait_for(lambda: spoken.lines, "a spoken line")
         require(spoken.lines == [spoken_result(texts)], spoken.lines)
+    check("Alt+K makes one pick, and a screen reader is told its result once", alt_k_picks_and_is_told, smoke=True)
 
-    @check("right-button pop-up runs Plus 100 More, told once")
-    def _():
+    def pop_up_adds_100():
         del spoken.lines[:]
         xdotool("mousemove", "--window", window, "10", "390", "click", "3")
         item = wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
@@ -101,18 +100,18 @@ try:
         wait_for(lambda: spoken.lines, "a spoken line")
         time.sleep(0.3)
         require(spoken.lines == [spoken_result(texts)], spoken.lines)
+    check("right-button pop-up runs Plus 100 More, told once", pop_up_adds_100)
 
-    @check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More")
-    def _():
+    def pop_up_from_keys():
         for key, total in (("Menu", 201), ("shift+F10", 301)):
             press_keys(key)
             wait_for(lambda: find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More", shown=True),
                      f"the pop-up from {key}")
             press_keys("Down", "Return")
             picks_reach(total)
+    check("the Menu key and Shift+F10 open the same pop-up; Down and Enter run Plus 100 More", pop_up_from_keys)
 
-    @check("File > Print puts one page on the default printer")
-    def _():
+    def print_one_page():
         def pdfs():  # the private scheduler numbers jobs from 1 again, so names repeat across runs
             return {path: path.stat().st_mtime_ns for path in PDF_DIR.glob("*.pdf")} if PDF_DIR.exists() else {}
 
@@ -134,9 +133,9 @@ try:
         require(all(value >= 300 for value in ppi), "\n".join(images))
         require(boxes()["Total picks"] == "301", boxes())
         pdf.unlink()
+    check("File > Print puts one page on the default printer", print_one_page)
 
-    @check("File > Exit answered No keeps everything")
-    def _():
+    def exit_answered_no():
         xdotool("windowfocus", "--sync", window)
         choose_exit()
         wait_for(quit_question, "the quit question")
@@ -147,18 +146,18 @@ try:
         time.sleep(0.3)
         require(program.poll() is None, "the program ended")
         require(boxes()["Total picks"] == "301", boxes())
+    check("File > Exit answered No keeps everything", exit_answered_no)
 
-    @check("File > Exit answered Yes ends the program", smoke=True)
-    def _():
+    def exit_answered_yes():
         xdotool("windowfocus", "--sync", window)
         choose_exit()
         wait_for(quit_question, "the quit question")
         press_keys("Return")  # Yes is the default button
         wait_for(lambda: program.poll() is not None, "the program to end", timeout=5)
         require(program.returncode == 0, program.returncode)
+    check("File > Exit answered Yes ends the program", exit_answered_yes, smoke=True)
 
-    @check("under LANG=de_DE.UTF-8 and fr_FR.UTF-8 the quit question asks Ja/Nein and Oui/Non")
-    def _():
+    def quit_question_in_german_and_french():
         for language, yes, no in (("de_DE.UTF-8", "Ja", "Nein"), ("fr_FR.UTF-8", "Oui", "Non")):
             translated = subprocess.Popen([PROGRAM], stdout=log, stderr=subprocess.STDOUT, env=dict(
                 {key: value for key, value in environment.items() if not key.startswith(("LC_", "LANGUAGE"))},
@@ -179,10 +178,11 @@ try:
                 translated.terminate()
                 translated.wait(timeout=5)
             wait_for(lambda: gridwick_app() is None, "the program to leave the bus")
+    check("under LANG=de_DE.UTF-8 and fr_FR.UTF-8 the quit question asks Ja/Nein and Oui/Non", quit_question_in_german_and_french)
 finally:
     for process in (program, bus_launcher):
         if process.poll() is None:
             process.terminate()
             process.wait(timeout=5)
 
-sys.exit(checks.summary("end-to-end"))
+sys.exit(summary("end-to-end"))

@@ -14,7 +14,7 @@ import sys
 
 import pyatspi
 
-from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, Checks, do_action, find,
+from gridwick_atspi import (ACCESSIBILITY_ENVIRONMENT, check, summary, do_action, find,
                             picks_reach, quit_question, require, require_one_pick,
                             require_outcomes_add_up, start_accessibility_bus, wait_for,
                             wait_for_program_on_bus)
@@ -35,10 +35,6 @@ def titles_sent():
         return re.findall(r'xdg_toplevel[@#]\d+\.set_title\("(.*)"\)', log.read())
 
 
-
-checks = Checks()
-check = checks.add
-
 # WAYLAND_DEBUG logs the client's requests, so that the titles the compositor received can be
 # read from the log.
 environment = dict(os.environ, **ACCESSIBILITY_ENVIRONMENT, QT_QPA_PLATFORM="wayland",
@@ -50,22 +46,21 @@ exit_chooser = None
 try:
     wait_for_program_on_bus(program, LOG)
 
-    @check("runs as a Wayland client whose window is titled exactly Gridwick")
-    def _():
+    def wayland_client_titled_gridwick():
         require(wait_for(titles_sent, "a title sent to the compositor") == ["Gridwick"], titles_sent())
+    check("runs as a Wayland client whose window is titled exactly Gridwick", wayland_client_titled_gridwick)
 
-    @check("PICK!!'s Press action makes one pick")
-    def _():
+    def press_makes_one_pick():
         do_action(wait_for(lambda: find(pyatspi.ROLE_PUSH_BUTTON, "PICK!!"), "PICK!!"), "Press")
         require_one_pick(picks_reach(1))
+    check("PICK!!'s Press action makes one pick", press_makes_one_pick)
 
-    @check("Plus 100 More makes 100 more picks")
-    def _():
+    def plus_100_more():
         do_action(find(pyatspi.ROLE_MENU_ITEM, "Plus 100 More"), "Press")
         require_outcomes_add_up(picks_reach(101), 101)
+    check("Plus 100 More makes 100 more picks", plus_100_more)
 
-    @check("File > Exit asks QUIT?! and Yes ends the program with status 0")
-    def _():
+    def exit_asks_and_yes_ends():
         global exit_chooser
         exit_chooser = subprocess.Popen([sys.executable, __file__, "--choose-exit"])
         question = wait_for(quit_question, "the quit question titled QUIT?!")
@@ -75,10 +70,11 @@ try:
         do_action(yes, "Press")
         wait_for(lambda: program.poll() is not None, "the program to end", timeout=5)
         require(program.returncode == 0, program.returncode)
+    check("File > Exit asks QUIT?! and Yes ends the program with status 0", exit_asks_and_yes_ends)
 finally:
     for process in (exit_chooser, program, bus_launcher):
         if process is not None and process.poll() is None:
             process.terminate()
             process.wait(timeout=5)
 
-sys.exit(checks.summary("wayland"))
+sys.exit(summary("wayland"))

@@ -36,34 +36,33 @@ def wait_for(condition, what, timeout=10.0):
     raise CheckFailed(f"timed out waiting for {what}")
 
 
-class Checks:
-    """Named checks that run in order; one failing does not stop the others. They print as the
-    shell scripts' checks do (tests/checks.sh): PASS or FAIL and the name, what went wrong
-    indented below, then the count."""
+# Checks that run in order, printed as the shell scripts' are (tests/checks.sh). A driver that
+# runs only the smoke checks sets smoke_only.
+smoke_only = False
+_passed = []
 
-    def __init__(self, smoke=False):
-        self.smoke = smoke
-        self.results = []
 
-    def add(self, name, smoke=False):
-        def run(test):
-            if self.smoke and not smoke:
-                return
-            try:
-                test()
-                self.results.append((name, None))
-                print(f"PASS {name}", flush=True)
-            except Exception as error:  # report it and go on with the next check
-                self.results.append((name, error))
-                detail = "".join(f"\n    {line}" for line in str(error).splitlines())
-                print(f"FAIL {name}{detail}", flush=True)
-        return run
+def check(name, test, smoke=False):
+    """Runs one named check: prints PASS or FAIL and the name, what went wrong indented below.
+    A failure does not stop the checks after it."""
+    if smoke_only and not smoke:
+        return
+    try:
+        test()
+    except Exception as error:  # report it and go on with the next check
+        _passed.append(False)
+        detail = "".join(f"\n    {line}" for line in str(error).splitlines())
+        print(f"FAIL {name}{detail}", flush=True)
+    else:
+        _passed.append(True)
+        print(f"PASS {name}", flush=True)
 
-    def summary(self, title):
-        """Prints the tally of checks; the exit status for it."""
-        failed = sum(1 for _, error in self.results if error is not None)
-        print(f"{title}: {len(self.results) - failed} passed, {failed} failed")
-        return 1 if failed or not self.results else 0
+
+def summary(title):
+    """Prints the count of checks; the exit status for it."""
+    failed = _passed.count(False)
+    print(f"{title}: {len(_passed) - failed} passed, {failed} failed")
+    return 1 if failed or not _passed else 0
 
 
 def start_accessibility_bus():
