@@ -3,10 +3,12 @@
 # unit and window tests), built once more by reprotest under varied conditions without them
 # (nocheck) and found identical, checked by lintian, hardening-check, desktop-file-validate,
 # appstreamcli and man, then installed and run by its autopkgtest.
-# Usage: package_test.sh SOURCE_DIR
+# The package's name and version are Debian's changelog's, which must agree with the project's.
+# Usage: package_test.sh SOURCE_DIR PROJECT_VERSION
 set -uo pipefail
 
 source_dir=$(realpath "$1")
+project_version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # shellcheck source-path=SCRIPTDIR source=checks.sh
@@ -29,7 +31,10 @@ build() { # DIR [dpkg-buildpackage options]
 }
 
 first=$work/one/gridwick
-deb=gridwick_1.0.0.0_amd64.deb
+name=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Source)
+version=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
+check "debian/changelog's version $version is the project's, $project_version" test "$version" = "$project_version"
+deb=${name}_${version}_$(dpkg --print-architecture).deb
 build_and_test() {
     build "$first" && grep -E '^[0-9]+% tests passed' "$first.log"
 }
@@ -70,7 +75,7 @@ if dpkg --compare-versions "$(appstreamcli --version | awk '{print $NF}')" ge 1.
     lintian_options+=(--suppress-tags appstream-metadata-validation-failed)
 fi
 SHOW=1 check "lintian --pedantic finds no error or warning" \
-    lintian "${lintian_options[@]}" "$first/../gridwick_1.0.0.0_amd64.changes"
+    lintian "${lintian_options[@]}" "$first/../${deb%.deb}.changes"
 
 root=$work/root
 dpkg -x "$first/../$deb" "$root"
