@@ -69,42 +69,45 @@ boxes_picture() { # WINDOW FILE
     import -window "$1" -crop 140x300+0+40 +repage "$2"
 }
 
-# Starts a gridwick.exe in the background with the environment given, and waits for its window.
-# Sets program (its pid) and window.
-start_program() { # EXE LOG [ENVIRONMENT...]
-    local log=$2
-    env "${@:3}" "$wine" "$1" >"$log" 2>&1 &
-    program=$!
-    pids+=("$program")
-    window=
+# The first visible window whose title matches, waited for up to a minute.
+window_titled() { # REGEX
+    local id
     for _ in $(seq 120); do
-        window=$(xdotool search --onlyvisible --name '^Gridwick$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [[ -n $id ]] && echo "$id" && return 0
         sleep 0.5
     done
-    [[ -n $window ]] || { echo "no window titled Gridwick"; cat "$log"; return 1; }
+    echo "no window titled $1" >&2
+    return 1
+}
+# Starts a gridwick.exe in the background with the environment given; sets program (its pid)
+# and window.
+start_program() { # EXE LOG [ENVIRONMENT...]
+    env "${@:3}" "$wine" "$1" >"$2" 2>&1 &
+    program=$!
+    pids+=("$program")
+    window=$(window_titled '^Gridwick$') || { cat "$2"; return 1; }
     timeout 10 xdotool windowfocus --sync "$window"
 }
+stop_wine() { timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true; }
 end_program() {
     kill "$program"
-    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+    stop_wine
 }
-# Waits, bounded, for the program to end; its status in ended.
+# Waits, bounded, for the program to end; sets ended to its status.
 wait_for_end() {
-    ended=
     for _ in $(seq 40); do
         kill -0 "$program" 2>/dev/null || { wait "$program"; ended=$?; return 0; }
         sleep 0.5
     done
+    echo "the program did not end"
     return 1
 }
-# Waits, bounded, for the quit question; its window in box.
-wait_for_question() {
-    for _ in $(seq 40); do
-        box=$(xdotool search --onlyvisible --name '^QUIT\?!$' 2>/dev/null | head -n 1) && [[ -n $box ]] && return 0
-        sleep 0.5
-    done
-    echo "no window titled QUIT?!"
-    return 1
+# File > Exit; sets box to the quit question's window.
+ask_to_exit() {
+    xdotool key --clearmodifiers alt+f
+    sleep 1
+    xdotool key --clearmodifiers x
+    box=$(window_titled '^QUIT\?!$')
 }
 
 # A screen reader first asks the window for its UI Automation provider; then Qt raises each
@@ -149,19 +152,16 @@ told_to_ui_automation() {
 # the program.
 quit_question_reads() { # LANG YES_ACCESS_KEY NO_CAPTION
     start_program "$exe" "$work/lang.log" LANG="$1" LC_ALL="$1" || return 1
-    xdotool key --clearmodifiers alt+f
-    sleep 1
-    xdotool key --clearmodifiers x
-    wait_for_question || { end_program; return 1; }
+    ask_to_exit || { end_program; return 1; }
     sleep 0.5
     import -window "$box" -resize 300% "$work/question.png"
     local read
     read=$(tesseract "$work/question.png" - --psm 11 2>/dev/null | tr -s '\n' ' ')
     echo "read: $read"
     xdotool key --clearmodifiers "alt+$2"
-    wait_for_end || { echo "Alt+$2 did not end the program"; end_program; return 1; }
+    wait_for_end || { end_program; return 1; }
     echo "Alt+$2 ended the program with status $ended"
-    timeout 20 env WINEPREFIX="${WINEPREFIX:-$HOME/.wine}" /usr/lib/wine/wineserver -k || true
+    stop_wine
     local word
     for word in "Do you really want to quit?" "$3"; do
         grep -qF -- "$word" <<<"$read" || { echo "missing: $word"; return 1; }
@@ -271,26 +271,23 @@ print_page() {
 SHOW=1 check "File > Print puts one page on the default printer, holding the window at 300 ppi or more" print_page
 close_answered_no() {
     wmctrl -i -c "$window"
-    wait_for_question || return 1
+    box=$(window_titled '^QUIT\?!$') || return 1
     xdotool key --clearmodifiers alt+n
     sleep 1
-    xdotool search --onlyvisible --name '^Gridwick$' >/dev/null || { echo "the window is gone"; return 1; }
-    picks_reach 200 && echo "the window stays, its picks box still 200"
+    window_titled '^Gridwick$' >/dev/null && picks_reach 200 && echo "the window stays, its picks box still 200"
 }
 SHOW=1 check "the close button answered No keeps the window and its boxes" close_answered_no
 exit_answered_yes() {
-    xdotool key --clearmodifiers alt+f
-    sleep 0.5
-    xdotool key --clearmodifiers x
-    wait_for_question || return 1
+    ask_to_exit || return 1
     xdotool key --clearmodifiers alt+y
     local questions=1
     for _ in $(seq 40); do
         kill -0 "$program" 2>/dev/null || break
-        xdotool search --onlyvisible --name '^QUIT\?!$' >/dev/null 2>&1 && questions=2
+        # A second question would be a window of its own.
+        xdotool search --onlyvisible --name '^QUIT\?!$' 2>/dev/null | grep -qvx "$box" && questions=2
         sleep 0.25
     done
-    wait_for_end || { echo "the program did not end"; return 1; }
+    wait_for_end || return 1
     echo "ended with status $ended after $questions question(s)"
     ((ended == 0 && questions == 1))
 }
