@@ -72,7 +72,7 @@ release | test)
     mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
     if [[ $use == test ]]; then
         packages+=("${other_packages[@]}")
-        if ((VERSION_ID >= 13)); then
+        if ((${VERSION_ID:-0} >= 13)); then
             packages+=("${windows_packages[@]}")
         else
             packages+=(debootstrap)
