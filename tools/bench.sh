@@ -8,8 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [[ ${1:-} == windows ]]; then
-    # shellcheck source=/dev/null # the release
-    if (($(. /etc/os-release && echo "${VERSION_ID:-0}") < 13)); then
+    # shellcheck source=tools/debian-release.sh
+    . tools/debian-release.sh
+    if ((GRIDWICK_DEBIAN_RELEASE < 13)); then
         exec bash tools/test-on-debian13.sh bench-windows
     fi
     bash tools/install-deps.sh windows

@@ -5,18 +5,25 @@
 #                             but the test-only ones (build profile nocheck), and the packages
 #                             the program itself depends on
 #   install-deps.sh screenshot   the same, and a private X server to take its picture
-#   install-deps.sh release   for the optimised build's whole suite (the Debian 13 run)
+#   install-deps.sh release   for the optimised build's whole suite (tools/build.sh release)
 #   install-deps.sh windows   to build gridwick.exe and its installer and try them under Wine
 #                             (Debian 13 only: Qt 6.8 for Windows needs its MinGW)
 #   install-deps.sh test      for everything the test command runs on this machine: on Debian
 #                             12 that leaves Windows to a Debian 13 chroot
+#   install-deps.sh --download-only USE   fetches what USE would install into apt's cache, and
+#                             installs nothing (the Debian 13 chroot's downloads, made early)
 # The build dependencies and the program's and its autopkgtest's dependencies are read from
 # debian/; this script names only what neither names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-use=${1:?"usage: install-deps.sh program|screenshot|release|windows|test"}
-# shellcheck source=/dev/null # the release, for what it offers
-. /etc/os-release
+download_only=()
+if [[ ${1:-} == --download-only ]]; then
+    download_only=(--download-only)
+    shift
+fi
+use=${1:?"usage: install-deps.sh [--download-only] program|screenshot|release|windows|test"}
+# shellcheck source=tools/debian-release.sh
+. tools/debian-release.sh
 
 # The package names of a field of a debian/ control file (no substitutions, no @).
 names_in() { # FILE FIELD
@@ -72,7 +79,7 @@ release | test)
     mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
     if [[ $use == test ]]; then
         packages+=("${other_packages[@]}")
-        if ((${VERSION_ID:-0} >= 13)); then
+        if ((GRIDWICK_DEBIAN_RELEASE >= 13)); then
             packages+=("${windows_packages[@]}")
         else
             packages+=(debootstrap)
@@ -95,13 +102,12 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-# What debian/control's Build-Depends still lacks; all of it while dpkg-dev, which tells, is missing.
-unmet=
-if [[ $use != windows ]]; then
-    unmet="the build dependencies"
-    if command -v dpkg-checkbuilddeps >/dev/null; then
-        unmet=$(dpkg-checkbuilddeps "${profile[@]}" 2>&1 | sed -n 's/.*Unmet build dependencies: //p') || true
-    fi
+# Whether debian/control's Build-Depends are met, by dpkg-checkbuilddeps' status (unknown, so
+# unmet, while dpkg-dev is missing); apt-get build-dep works out what they lack.
+build_deps_unmet=false
+if [[ $use != windows ]] && ! { command -v dpkg-checkbuilddeps >/dev/null \
+    && dpkg-checkbuilddeps "${profile[@]}" >/dev/null 2>&1; }; then
+    build_deps_unmet=true
 fi
 
 # Installing takes root: a person at a desktop has it through sudo.
@@ -118,24 +124,29 @@ become_root() {
     fi
 }
 
-if ((${#missing[@]} > 0)) || [[ -n $unmet ]]; then
-    echo "Installing $why$through, without Recommends: ${missing[*]}${unmet:+${missing[*]:+ and }$unmet}"
+if ((${#missing[@]} > 0)) || $build_deps_unmet; then
+    what=("${missing[@]}")
+    if $build_deps_unmet; then
+        what+=("${missing[*]:+and }the build dependencies that are missing")
+    fi
+    echo "${download_only[*]:+Downloading}${download_only[*]:-Installing} $why$through, without Recommends: ${what[*]}"
     become_root
     mkdir -p build
     log=build/install-deps.log
+    apt_get=("${as_root[@]}" apt-get -y -q --no-install-recommends "${download_only[@]}")
     {
         export DEBIAN_FRONTEND=noninteractive
         "${as_root[@]}" apt-get update -q
         if ((${#missing[@]} > 0)); then
-            "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+            "${apt_get[@]}" install "${missing[@]}"
         fi
-        if [[ -n $unmet ]]; then
-            "${as_root[@]}" apt-get build-dep -y -q --no-install-recommends "${profile[@]}" ./
+        if $build_deps_unmet; then
+            "${apt_get[@]}" build-dep "${profile[@]}" ./
         fi
     } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
 fi
 
-if [[ $use != program && $use != screenshot ]]; then
+if [[ $use != program && $use != screenshot && -z ${download_only[*]} ]]; then
     # The quit question is tried in German and French.
     for locale in de_DE fr_FR; do
         if ! locale -a | grep -qx "$locale.utf8"; then

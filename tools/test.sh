@@ -3,15 +3,15 @@
 # and package tests included); the tally, window and a shorter soak again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and built with Clang; gridwick.exe, built against Qt 6.8 for
 # Windows and tried under Wine, which only Debian 13 can build; then the style checks. On Debian
-# 12 the optimised build's suite runs once more on Debian 13, in a chroot that also builds
-# gridwick.exe.
+# 12 the README's two commands then run on Debian 13 as a new user runs them, in a chroot that
+# starts as a minimal Debian 13 with build-essential: tools/run.sh --version, then this script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/debian-release.sh
+. tools/debian-release.sh
 bash tools/install-deps.sh test
-# shellcheck source=/dev/null # the release
-release=$(. /etc/os-release && echo "${VERSION_ID:-0}")
 presets=(release sanitize clang)
-if ((release >= 13)); then
+if ((GRIDWICK_DEBIAN_RELEASE >= 13)); then
     bash tools/qt-for-windows.sh
     presets+=(windows)
 else
@@ -27,7 +27,7 @@ for preset in "${presets[@]}"; do
     cmake --workflow --preset "$preset"
 done
 
-if ((release < 13)); then
+if ((GRIDWICK_DEBIAN_RELEASE < 13)); then
     wait "$prepare" || { cat build/debian13-prepare.log; exit 1; }
     tail -n 1 build/debian13-prepare.log
     bash tools/test-on-debian13.sh

@@ -64,7 +64,8 @@ void FrmGridwick::bindEvents()
     connect(ui_->mnuClear, &QAction::triggered, this, &FrmGridwick::mnuClear_Click);
     connect(ui_->mnuClearFields, &QAction::triggered, this, &FrmGridwick::mnuClearFields_Click);
     // The nine batch commands differ only in the size the layout gives each of them.
-    for (QAction* action : ui_->mnuRandom->actions()) {
+    const QList<QAction*> batchCommands = ui_->mnuRandom->actions();
+    for (QAction* action : batchCommands) {
         const QVariant batchSize = action->property("batchSize");
         if (batchSize.isValid()) {
             const auto size = static_cast<std::int16_t>(batchSize.toInt());
