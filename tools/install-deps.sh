@@ -58,6 +58,9 @@ windows_packages=(
     ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
     wine64 fonts-wine xz-utils xvfb xauth xdotool openbox wmctrl imagemagick python3-pefile
     tesseract-ocr tesseract-ocr-eng wixl locales
+    # Built bit for bit alike: the installer's summary rewritten, a second build varied, and
+    # where it differs, said.
+    python3-olefile faketime diffoscope-minimal
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )
 

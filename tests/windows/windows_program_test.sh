@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The program as Windows users get it, tried under Wine: what the zip holds, that gridwick.exe
-# needs no DLL beside it, both Windows styles linked in, its version on the command line and in
-# its version record, a pick in its window on a private Xvfb told to UI Automation, every
-# caption of the window drawn whole, and the quit question's buttons in German and French. Every
-# wait is bounded; the program is ended by its pid. Then the installer, in a fresh prefix of its
-# own: installed, run, upgraded and removed with Wine's msiexec.
+# The program as Windows users get it, tried under Wine: what the zip holds, the three downloads
+# built alike a second time, varied, that gridwick.exe needs no DLL beside it, both Windows
+# styles linked in, its version on the command line and in its version record, a pick in its
+# window on a private Xvfb told to UI Automation, every caption of the window drawn whole, and
+# the quit question's buttons in German and French. Every wait is bounded; the program is ended
+# by its pid. Then the installer, in a fresh prefix of its own: installed, run, upgraded and
+# removed with Wine's msiexec.
 # Usage: windows_program_test.sh GRIDWICK_EXE ZIP ASK_FOR_PROVIDER_EXE MSI WINDOWS_PACKAGING_DIR
-# with GRIDWICK_VERSION and GRIDWICK_DISPLAY_VERSION set to the project's version and the shown one.
+# with GRIDWICK_VERSION and GRIDWICK_DISPLAY_VERSION set to the project's version and the shown one,
+# GRIDWICK_RELEASE_EPOCH to the release time.
 set -uo pipefail
 exe=$(realpath "$1")
 zip=$(realpath "$2")
@@ -15,6 +17,7 @@ msi=$(realpath "$4")
 packaging=$(realpath "$5")
 version=${GRIDWICK_VERSION:?} # 1.0.0.0
 shown=${GRIDWICK_DISPLAY_VERSION:?} # 1.00
+epoch=${GRIDWICK_RELEASE_EPOCH:?} # the release date's midnight, UTC
 here=$(dirname "$(realpath "$0")")
 # shellcheck source-path=SCRIPTDIR source=../e2e/processes.sh
 source "$here/../e2e/processes.sh"
@@ -27,6 +30,9 @@ SHOW=1 check "the zip holds gridwick.exe, LICENSE and README.txt" bash -c "
     /usr/bin/python3 -m zipfile -l '$zip'
     [[ \$(/usr/bin/python3 -c 'import sys, zipfile; print(*sorted(zipfile.ZipFile(sys.argv[1]).namelist()))' '$zip') \
         == 'LICENSE README.txt gridwick.exe' ]]"
+
+SHOW=1 check "gridwick.exe, the zip and the MSI built again, varied, are the same bit for bit" \
+    bash "$here/rebuilt_alike.sh" "$packaging/../.." "$(dirname "$zip")"
 
 # Only what Windows itself has (Wine's copies of its system libraries, and its API sets): no
 # Qt, C++ runtime or MinGW DLL has to come with it.
@@ -296,8 +302,8 @@ SHOW=1 check "File > Exit answered Yes ends the program with status 0, after one
 # A higher version, made for the test from the same source.
 newer=$(awk -F. '{ print $1 "." $2 "." $3 + 1 "." $4 }' <<<"$version")
 upgrade() {
-    (cd "$work" && wixl -a x64 -D Version="$newer" -D Exe="$exe" -D Icon="$packaging/gridwick.ico" \
-        -o "$work/newer.msi" "$packaging/gridwick.wxs" 2>/dev/null) || return 1
+    /usr/bin/python3 "$packaging/make_msi.py" --wixl wixl --version "$newer" --epoch "$epoch" --exe "$exe" \
+        --icon "$packaging/gridwick.ico" --output "$work/newer.msi" "$packaging/gridwick.wxs" 2>/dev/null || return 1
     in_msi_prefix msiexec /i "$work/newer.msi" /qn || return 1
     entry_reads "$newer" || return 1
     if in_msi_prefix msiexec /i "$msi" /qn; then

@@ -1,0 +1,23 @@
+# GRIDWICK_RELEASE_EPOCH: GRIDWICK_RELEASE_DATE's midnight, UTC, in seconds since 1970, as
+# SOURCE_DATE_EPOCH gives a time to the tools that stamp what they make.
+function(gridwick_days_since_1970 date out)
+    # Days from the civil date, counting the year from March so that leap days come last.
+    string(REGEX MATCH "^([0-9][0-9][0-9][0-9])-0?([0-9]+)-0?([0-9]+)$" matched "${date}")
+    if(NOT matched)
+        message(FATAL_ERROR "GRIDWICK_RELEASE_DATE '${date}' is not YYYY-MM-DD")
+    endif()
+    set(year ${CMAKE_MATCH_1})
+    set(month ${CMAKE_MATCH_2})
+    set(day ${CMAKE_MATCH_3})
+    if(month LESS_EQUAL 2)
+        math(EXPR year "${year} - 1")
+        math(EXPR month "${month} + 9")
+    else()
+        math(EXPR month "${month} - 3")
+    endif()
+    math(EXPR day_of_year "(153 * ${month} + 2) / 5 + ${day} - 1")
+    math(EXPR days "${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${day_of_year} - 719468")
+    set(${out} ${days} PARENT_SCOPE)
+endfunction()
+gridwick_days_since_1970(${GRIDWICK_RELEASE_DATE} release_days)
+math(EXPR GRIDWICK_RELEASE_EPOCH "${release_days} * 86400")

@@ -1,0 +1,32 @@
+#!/usr/bin/env python3
+"""Packs files into a zip the same way on every machine: in the order given, each stored with
+the time given, a mode by kind alone (executable or not) and nothing of the packer's user, clock,
+time zone or umask. The files themselves get that time too, so that what packs them next (the
+installer's cabinet) takes the same.
+
+Usage: pack_zip.py ZIP EPOCH FILE...   (EPOCH: seconds since 1970, UTC)
+"""
+import os
+import sys
+import time
+import zipfile
+
+
+def pack(zip_path, epoch, files):
+    stamp = time.gmtime(epoch)[:6]
+    with zipfile.ZipFile(zip_path, "w") as archive:
+        for path in files:
+            os.utime(path, (epoch, epoch))
+            entry = zipfile.ZipInfo(os.path.basename(path), date_time=stamp)
+            entry.create_system = 3  # Unix, so that the mode below is read
+            mode = 0o755 if path.endswith(".exe") else 0o644
+            entry.external_attr = (0o100000 | mode) << 16
+            entry.compress_type = zipfile.ZIP_DEFLATED
+            with open(path, "rb") as source:
+                archive.writestr(entry, source.read())
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 4:
+        sys.exit(__doc__.strip().splitlines()[-1])
+    pack(sys.argv[1], int(sys.argv[2]), sys.argv[3:])

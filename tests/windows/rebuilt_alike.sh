@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# gridwick.exe, the zip and the MSI built a second time from the same tracked files, varied as
+# another machine varies a build: another source folder, clock (five days on, by faketime), time
+# zone, umask and locale. Their SHA256SUMS must be the first build's; for a file that differs,
+# diffoscope's first lines say where.
+# Usage: rebuilt_alike.sh SOURCE_DIR FIRST_BUILD_DIR
+set -euo pipefail
+source=$(realpath "$1")
+first=$(realpath "$2")
+again=$(mktemp -d /tmp/gridwick-again.XXXXXX)
+trap 'rm -rf "$again"' EXIT
+copy=$again/elsewhere/gridwick
+mkdir -p "$copy/build/qt6-windows"
+git -C "$source" ls-files -z | tar -C "$source" --null -T - -c | tar -x -C "$copy"
+cp -a "$source/build/qt6-windows/qt6-win" "$copy/build/qt6-windows/"
+(
+    cd "$copy"
+    umask 0002
+    export TZ=Pacific/Kiritimati LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+    # The clock alone: unasked, libfaketime also shifts the times that files report, which
+    # another machine's clock would not.
+    NO_FAKE_STAT=1 faketime -f +5d bash -c 'cmake --preset windows -DBUILD_TESTING=OFF -DGRIDWICK_BUILD_BENCHMARKS=OFF &&
+        cmake --build --preset windows'
+) >"$again/build.log" 2>&1 || { tail -n 30 "$again/build.log"; exit 1; }
+
+second=$copy/build/windows
+cat "$second/SHA256SUMS"
+if cmp -s "$first/SHA256SUMS" "$second/SHA256SUMS"; then
+    echo "built alike"
+    exit 0
+fi
+while read -r _ name; do
+    if ! cmp -s "$first/$name" "$second/$name"; then
+        echo "$name differs:"
+        timeout 300 diffoscope --text - "$first/$name" "$second/$name" 2>&1 | head -n 40 | sed 's/^/    /' || true
+    fi
+done <"$first/SHA256SUMS"
+exit 1
