@@ -99,11 +99,15 @@ windows)
     ;;
 esac
 
+# Each missing package once, though several uses name it.
 missing=()
+declare -A named
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if [[ -z ${named[$package]:-} ]] \
+        && ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$package")
     fi
+    named[$package]=1
 done
 # Whether debian/control's Build-Depends are met, by dpkg-checkbuilddeps' status (unknown, so
 # unmet, while dpkg-dev is missing); apt-get build-dep works out what they lack.

@@ -46,7 +46,7 @@ mount_into() { # TYPE TARGET [OPTIONS]
 }
 
 # Never remove through a mount a stopped run left behind (its /dev is the host's).
-grep -o " $root/[^ ]*" /proc/mounts | sort -r | xargs -r umount -l
+{ grep -o " $root/[^ ]*" /proc/mounts || true; } | sort -r | xargs -r umount -l
 rm -rf --one-file-system "$root"
 cp -a "$image" "$root"
 mount_into proc /proc
