@@ -44,8 +44,9 @@ def property_values(stream):
     return found
 
 
-def ministream_file_offsets(ole, name):
-    """The file offset of each byte of a stream held in the mini stream (as the summary is)."""
+def ministream_pieces(ole, name):
+    """Where in the file each mini sector of a stream held in the mini stream (as the summary
+    is) lies, in the stream's order."""
     entry = ole.direntries[ole._find(name)]
     ole.openstream(name)  # loads the mini FAT
     root_sectors = []
@@ -53,21 +54,20 @@ def ministream_file_offsets(ole, name):
     while sector not in (olefile.ENDOFCHAIN, olefile.FREESECT):
         root_sectors.append(sector)
         sector = ole.fat[sector]
-    offsets = []
+    pieces = []
     mini = entry.isectStart
-    while mini != olefile.ENDOFCHAIN and len(offsets) < entry.size:
+    while mini != olefile.ENDOFCHAIN:
         at = mini * ole.minisectorsize
-        sector = root_sectors[at // ole.sectorsize]
-        start = (sector + 1) * ole.sectorsize + at % ole.sectorsize
-        offsets.extend(range(start, start + ole.minisectorsize))
+        pieces.append((root_sectors[at // ole.sectorsize] + 1) * ole.sectorsize + at % ole.sectorsize)
         mini = ole.minifat[mini]
-    return offsets[: entry.size]
+    return pieces
 
 
 def rewrite_summary(msi, epoch, namespace):
     ole = olefile.OleFileIO(msi)
     stream = bytearray(ole.openstream(SUMMARY).read())
-    where = ministream_file_offsets(ole, SUMMARY)
+    pieces = ministream_pieces(ole, SUMMARY)
+    piece_size = ole.minisectorsize
     ole.close()
     values = property_values(stream)
 
@@ -85,9 +85,9 @@ def rewrite_summary(msi, epoch, namespace):
 
     def write_back():
         with open(msi, "r+b") as package:
-            for index, byte in enumerate(stream):
-                package.seek(where[index])
-                package.write(bytes([byte]))
+            for index, offset in enumerate(pieces):
+                package.seek(offset)
+                package.write(stream[index * piece_size : (index + 1) * piece_size])
 
     release = struct.pack("<Q", FILETIME_1970 + epoch * 10_000_000)
     put(CREATED, VT_FILETIME, release)
