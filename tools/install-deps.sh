@@ -55,9 +55,9 @@ other_packages=(
 # private Xvfb with a window manager, read by OCR and printed to a private CUPS; its installer
 # made with wixl.
 windows_packages=(
-    ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
+    cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
     wine64 fonts-wine xz-utils xvfb xauth xdotool openbox wmctrl imagemagick python3-pefile
-    tesseract-ocr tesseract-ocr-eng wixl locales
+    tesseract-ocr tesseract-ocr-eng wixl locales python3-pytest python3-pytest-timeout
     # Built bit for bit alike: the installer's summary rewritten, a second build varied, and
     # where it differs, said.
     python3-olefile faketime diffoscope-minimal

@@ -1,0 +1,173 @@
+"""The end-to-end suite's servers and the program under test.
+
+Each server is private to the run: an X server (with openbox where a window manager is needed),
+a CUPS scheduler whose default queue is cups-pdf, the session and accessibility buses, a headless
+weston and a Wine prefix. Each fixture stops what it started, by process id, in its teardown.
+--platform says where the program runs (x11, wayland or windows); the scenarios take the driver
+of that platform from the `driver` fixture.
+"""
+
+import os
+import pathlib
+import shutil
+import tempfile
+
+import pytest
+
+from processes import Started, wait_until
+
+SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
+
+
+def pytest_addoption(parser):
+    parser.addoption("--platform", choices=("x11", "wayland", "windows"), default="x11",
+                     help="where the program runs")
+    parser.addoption("--program", help="the gridwick (gridwick.exe on windows) under test")
+    parser.addoption("--ask-for-provider", help="windows: the program that asks for gridwick.exe's "
+                     "UI Automation provider, as a screen reader does")
+    parser.addoption("--downloads", help="windows: the folder of the zip, the MSI and SHA256SUMS")
+
+
+@pytest.fixture(scope="session")
+def platform(request):
+    return request.config.getoption("platform")
+
+
+@pytest.fixture(scope="session")
+def scratch():
+    # Readable by all: the print scheduler's filters run as lp and read the spool below it.
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="gridwick-e2e-"))
+    folder.chmod(0o755)
+    runtime = folder / "runtime"
+    runtime.mkdir(mode=0o700)
+    os.environ["XDG_RUNTIME_DIR"] = str(runtime)
+    yield folder
+    shutil.rmtree(folder, ignore_errors=True)
+
+
+@pytest.fixture(scope="session")
+def x_server(scratch):
+    """A private Xvfb on a display it picks itself as free (-displayfd). -noreset: otherwise the
+    last client to leave resets the server, and a client connecting meanwhile is refused."""
+    read_end, write_end = os.pipe()
+    xvfb = Started(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                    "-nolisten", "tcp", "-noreset"], scratch / "xvfb.log", pass_fds=(write_end,))
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        number = display.readline().strip()
+    assert number, f"Xvfb did not start: {xvfb.printed()}"
+    os.environ["DISPLAY"] = f":{number}"
+    yield os.environ["DISPLAY"]
+    xvfb.stop()
+
+
+@pytest.fixture(scope="session")
+def window_manager(x_server, scratch):
+    openbox = Started(["openbox"], scratch / "openbox.log")
+    yield
+    openbox.stop()
+
+
+@pytest.fixture(scope="session")
+def accessibility_bus(scratch):
+    """A private session bus and the accessibility bus it leads to, which Qt joins without a
+    screen reader."""
+    address = f"unix:path={scratch}/session-bus"
+    session_bus = Started(["dbus-daemon", "--session", "--nofork", f"--address={address}"],
+                          scratch / "dbus.log")
+    wait_until(lambda: (scratch / "session-bus").exists(), "the session bus")
+    os.environ.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    launcher = Started(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                       scratch / "dbus.log")
+    yield
+    launcher.stop()
+    session_bus.stop()
+
+
+@pytest.fixture(scope="session")
+def printer(scratch):
+    """A private CUPS scheduler on a socket of its own, whose default queue is cups-pdf: the
+    folder where its PDFs appear. A scheduler that will not take the queue gets one fresh start."""
+    import private_cups
+    for attempt in (1, 2):
+        scheduler = private_cups.start(scratch / f"cups-{attempt}")
+        if private_cups.add_pdf_queue(scheduler):
+            break
+        scheduler.stop()
+    else:
+        pytest.fail(f"the private CUPS scheduler did not take the queue:\n{scheduler.printed()}")
+    yield private_cups.output_folder()
+    scheduler.stop()
+
+
+@pytest.fixture(scope="session")
+def compositor(scratch):
+    socket = f"gridwick-{os.getpid()}"
+    weston = Started(["weston", "--backend=headless-backend.so", f"--socket={socket}", "--idle-time=0"],
+                     scratch / "weston.log")
+    wait_until(lambda: (scratch / "runtime" / socket).exists(), f"weston: {weston.printed()}")
+    os.environ["WAYLAND_DISPLAY"] = socket
+    os.environ.pop("DISPLAY", None)
+    yield
+    weston.stop()
+
+
+@pytest.fixture(scope="session")
+def wine_prefix(scratch):
+    """A prefix with Wine's fonts where Windows keeps its own: Debian's Wine leaves the ones it
+    ships (Tahoma, MS Sans Serif's bitmap face) in /usr/share/wine/fonts, where programs do not
+    find them."""
+    import wine
+    prefix = scratch / "wine"
+    os.environ.update(WINEPREFIX=str(prefix), WINEDEBUG="-all")
+    wine.run("wineboot", "--init")
+    for font in pathlib.Path("/usr/share/wine/fonts").iterdir():
+        shutil.copy(font, prefix / "drive_c/windows/Fonts")
+    yield prefix
+    wine.stop_server()
+
+
+@pytest.fixture(scope="session")
+def platform_driver(request, platform, scratch):
+    """The class that starts and drives the program on this platform, its servers running."""
+    program = pathlib.Path(request.config.getoption("program")).resolve()
+    if platform == "x11":
+        request.getfixturevalue("x_server")
+        request.getfixturevalue("accessibility_bus")
+        import driver_x11
+        return lambda **environment: driver_x11.X11Driver(program, scratch, environment)
+    if platform == "wayland":
+        request.getfixturevalue("compositor")
+        request.getfixturevalue("accessibility_bus")
+        import driver_wayland
+        return lambda **environment: driver_wayland.WaylandDriver(program, scratch, environment)
+    request.getfixturevalue("window_manager")
+    request.getfixturevalue("wine_prefix")
+    import driver_windows
+    helper = pathlib.Path(request.config.getoption("ask_for_provider")).resolve()
+    return lambda **environment: driver_windows.WindowsDriver(program, scratch, environment, helper)
+
+
+@pytest.fixture(scope="module")
+def driver(request, platform_driver):
+    """One run of the program that the scenarios of a module share, in their order. The program
+    finds its printers as it starts: the print scheduler comes first if a test will print."""
+    if any("printer" in item.fixturenames for item in request.session.items):
+        request.getfixturevalue("printer")
+    running = platform_driver()
+    yield running
+    running.stop()
+
+
+@pytest.fixture
+def own_driver(platform_driver):
+    """A run of the program of the test's own, for a scenario that ends it; start it with the
+    environment it needs."""
+    started = []
+
+    def start(**environment):
+        started.append(platform_driver(**environment))
+        return started[-1]
+    yield start
+    for running in started:
+        running.stop()

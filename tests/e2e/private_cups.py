@@ -1,0 +1,84 @@
+"""A private CUPS scheduler on a socket of its own, with a cups-pdf queue as its default printer.
+Nothing of the machine's own printing is touched."""
+
+import os
+import pathlib
+import pwd
+import subprocess
+import time
+
+from processes import Started
+
+FILES_CONF = """ServerRoot {dir}/etc
+RequestRoot {dir}/spool
+TempDir {dir}/spool/tmp
+CacheDir {dir}/cache
+StateDir {dir}/state
+AccessLog {dir}/log/access_log
+ErrorLog {dir}/log/error_log
+PageLog {dir}/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+"""
+CUPSD_CONF = """Listen {dir}/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+"""
+
+
+def start(folder):
+    for sub in ("etc/ppd", "spool/tmp", "cache", "state", "log"):
+        (folder / sub).mkdir(parents=True, exist_ok=True)
+    for path in [folder, *folder.iterdir()]:
+        path.chmod(0o755)
+    (folder / "spool/tmp").chmod(0o1777)
+    (folder / "etc/cups-files.conf").write_text(FILES_CONF.format(dir=folder))
+    (folder / "etc/cupsd.conf").write_text(CUPSD_CONF.format(dir=folder))
+    os.environ["CUPS_SERVER"] = str(folder / "cups.sock")
+    scheduler = Started(["/usr/sbin/cupsd", "-f", "-c", folder / "etc/cupsd.conf",
+                         "-s", folder / "etc/cups-files.conf"], folder / "log/cupsd.out")
+    scheduler.error_log = folder / "log/error_log"
+    return scheduler
+
+
+def retried(command):
+    """The scheduler answers status requests before it takes administrative ones, and a client
+    once stalled on a scheduler that had only just started: each try is cut off after five
+    seconds, for about half a minute in all."""
+    for _ in range(25):
+        try:
+            if subprocess.run(command, capture_output=True, timeout=5).returncode == 0:
+                return True
+        except subprocess.TimeoutExpired:
+            pass
+        time.sleep(0.2)
+    return False
+
+
+def add_pdf_queue(scheduler):
+    # lpadmin warns that printer drivers are deprecated; cups-pdf still needs its PPD.
+    return all(retried(command) for command in (
+        ["lpstat", "-r"],
+        ["lpadmin", "-p", "gridwick-pdf", "-E", "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"],
+        ["lpadmin", "-d", "gridwick-pdf"]))
+
+
+def output_folder():
+    """cups-pdf's "Out" folder, with ${HOME} standing for the home folder the password database
+    gives the job's user."""
+    out = "${HOME}/PDF"
+    for line in pathlib.Path("/etc/cups/cups-pdf.conf").read_text().splitlines():
+        if line.startswith("Out") and len(line.split()) > 1:
+            out = line.split(None, 1)[1].strip()
+    return pathlib.Path(out.replace("${HOME}", pwd.getpwuid(os.getuid()).pw_dir))

@@ -1,0 +1,23 @@
+"""What the scenarios expect of the nine boxes and of the lines a screen reader is told."""
+
+
+def require_one_pick(boxes):
+    """The boxes after the first pick: both scores, their sum and one outcome."""
+    visitor, home = int(boxes["Visitor score"]), int(boxes["Home score"])
+    assert 2 <= visitor <= 70 and 2 <= home <= 70, boxes
+    assert int(boxes["Total"]) == visitor + home, boxes
+    assert sorted([boxes["Visitor wins"], boxes["Home wins"], boxes["Ties"]]) == ["", "", "1"], boxes
+    assert (boxes["Visitor winner"] == "WINNER!!") == (visitor > home), boxes
+    assert (boxes["Home winner"] == "WINNER!!") == (home > visitor), boxes
+
+
+def require_outcomes_add_up(boxes, picks):
+    assert sum(int(boxes[name] or 0) for name in ("Visitor wins", "Home wins", "Ties")) == picks, boxes
+
+
+def spoken_result(boxes):
+    """The line a screen reader should hear for the boxes after a pick or batch."""
+    picks = int(boxes["Total picks"])
+    winner = "visitor wins" if boxes["Visitor winner"] else "home wins" if boxes["Home winner"] else "a tie"
+    return (f"Visitor {boxes['Visitor score']}, home {boxes['Home score']}, {winner}, "
+            f"{picks} pick{'s' if picks != 1 else ''}")

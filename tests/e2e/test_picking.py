@@ -1,0 +1,80 @@
+"""A session of use, in one run of the program: its window, a pick, batches from the menu bar and
+the pop-up, a printed page, and the quit question answered No."""
+
+import pathlib
+import subprocess
+
+import pytest
+
+from scenarios import require_one_pick, require_outcomes_add_up, spoken_result
+
+SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
+
+
+@pytest.mark.smoke
+def test_window_title_on_screen_is_gridwick(driver):
+    assert driver.title() == "Gridwick"
+
+
+def test_window_class_is_the_desktop_entrys_startup_wm_class(driver):
+    """By it docks find the window's launcher."""
+    if driver.platform != "x11":
+        pytest.skip("only X11 has window classes")
+    entry = (SOURCE_DIR / "packaging/io.github.gridwick.Gridwick.desktop").read_text().splitlines()
+    assert [line.split("=", 1)[1] for line in entry if line.startswith("StartupWMClass=")] == [driver.window_class()]
+
+
+@pytest.mark.smoke
+def test_starts_with_nine_empty_boxes(driver):
+    assert driver.boxes() == dict.fromkeys(driver.boxes(), "") and len(driver.boxes()) == 9
+
+
+@pytest.mark.smoke
+def test_pick_is_shown_and_told_once(driver):
+    driver.pick()
+    boxes = driver.picks_reach(1)
+    require_one_pick(boxes)
+    assert driver.spoken() == [spoken_result(boxes)]
+
+
+@pytest.mark.parametrize("way", ["menu bar", "right button", "Menu", "shift+F10"])
+def test_plus_100_more(driver, way):
+    picks = int(driver.boxes()["Total picks"])
+    driver.add_100(way)
+    boxes = driver.picks_reach(picks + 100)
+    require_outcomes_add_up(boxes, picks + 100)
+    assert driver.spoken() == [spoken_result(boxes)]
+
+
+def test_print_puts_one_sharp_page_on_the_default_printer(driver, printer):
+    def pdfs():  # the private scheduler numbers jobs from 1 again, so names repeat across runs
+        return {path: path.stat().st_mtime_ns for path in printer.glob("*.pdf")} if printer.exists() else {}
+
+    before, picks = pdfs(), driver.boxes()["Total picks"]
+    driver.print_window()
+    pdf = driver.wait(lambda: next((path for path, mtime in pdfs().items() if before.get(path) != mtime), None),
+                      "the printed PDF", timeout=60)
+    driver.wait(lambda: b"%%EOF" in pdf.read_bytes()[-64:], "the PDF to be complete")
+    assert "Gridwick" in pdf.name
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+    assert "\nPages:           1\n" in info
+    # Sharp on paper: the window drawn at the printer's resolution, so no picture below 300 ppi;
+    # or drawn as text, with the captions in it.
+    images = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True, check=True).stdout
+    ppi = [min(int(row.split()[12]), int(row.split()[13])) for row in images.splitlines()[2:]]
+    text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+    assert ppi or "VISITOR" in text, "the page is empty"
+    assert all(value >= 300 for value in ppi), images
+    assert driver.boxes()["Total picks"] == picks
+    pdf.unlink()
+
+
+@pytest.mark.parametrize("way", ["File > Exit", "close button"])
+def test_quit_answered_no_keeps_everything(driver, way):
+    boxes = driver.boxes()
+    driver.ask_to_quit(way)
+    assert driver.question_title() == "QUIT?!"
+    driver.answer("No")
+    driver.wait_question_closed()
+    assert driver.running()
+    assert driver.boxes() == boxes
