@@ -145,7 +145,8 @@ def platform_driver(request, platform, scratch):
     request.getfixturevalue("wine_prefix")
     import driver_windows
     helper = pathlib.Path(request.config.getoption("ask_for_provider")).resolve()
-    return lambda **environment: driver_windows.WindowsDriver(program, scratch, environment, helper)
+    return lambda arguments=(), **environment: driver_windows.WindowsDriver(program, scratch, environment,
+                                                                            helper, arguments)
 
 
 @pytest.fixture(scope="module")

@@ -58,10 +58,12 @@ def test_print_puts_one_sharp_page_on_the_default_printer(driver, printer):
     assert "Gridwick" in pdf.name
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
     assert "\nPages:           1\n" in info
-    # Sharp on paper: the window drawn at the printer's resolution, so no picture below 300 ppi;
-    # or drawn as text, with the captions in it.
+    # Sharp on paper: the window drawn at the printer's resolution, so no picture below 300 ppi,
+    # each as wide as the window's 470 px at 96 dpi; or drawn as text, with the captions in it.
     images = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True, check=True).stdout
-    ppi = [min(int(row.split()[12]), int(row.split()[13])) for row in images.splitlines()[2:]]
+    rows = [row.split() for row in images.splitlines()[2:]]
+    ppi = [min(int(row[12]), int(row[13])) for row in rows]
+    assert [round(int(row[3]) * 96 / int(row[12])) for row in rows] == [470] * len(rows), images
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
     assert ppi or "VISITOR" in text, "the page is empty"
     assert all(value >= 300 for value in ppi), images

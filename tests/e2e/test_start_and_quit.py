@@ -1,11 +1,11 @@
 """Runs of the program of their own: ended by the quit question, in other languages, and drawn
 in other looks."""
 
-import pathlib
-
 import pytest
 
-SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
+import wine
+from pictures import captions_whole, reddest_colours
+from scenarios import require_one_pick
 
 
 @pytest.mark.smoke
@@ -24,3 +24,46 @@ def test_quit_question_in_the_desktops_language(own_driver, language, yes, no):
     assert "Do you really want to quit?" in shown and no in shown
     program.answer(yes)
     assert program.wait_for_end() == 0
+
+
+PERSONALIZE = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
+# Most Windows users run at 125 to 150 % on Windows 11: the program's arguments, and the settings
+# of the user's registry, for each look.
+LOOKS = {
+    "96 dpi": ([], []),
+    "150 %": ([], [(r"HKCU\Control Panel\Desktop", "LogPixels", 144)]),
+    "windows11 light": (["-style", "windows11"], []),
+    "windows11 dark": (["-style", "windows11"], [(PERSONALIZE, "AppsUseLightTheme", 0)]),
+}
+
+
+@pytest.mark.parametrize("look", LOOKS)
+def test_every_caption_and_box_text_is_whole_and_the_markers_pure_red(own_driver, platform, look):
+    if platform != "windows":
+        pytest.skip("the window's layout tests measure the captions on offscreen and xcb")
+    arguments, settings = LOOKS[look]
+    for key, name, value in settings:
+        wine.set_registry(key, name, "REG_DWORD", value)
+    try:
+        program = own_driver(arguments=arguments)
+        scale = program.size()[0] / 470
+        print(f"{look}: window {program.size()}")
+        assert scale == {"150 %": 1.5}.get(look, 1) and program.size()[1] > 389 * scale
+        program.pick()
+        boxes = program.picks_reach(1)
+        require_one_pick(boxes)  # read whole, the scores add up to the total
+        picks = 1
+        while not (boxes["Visitor winner"] or boxes["Home winner"]):  # a tie shows no marker
+            program.pick()
+            picks += 1
+            boxes = program.picks_reach(picks)
+        whole, lines = captions_whole(program.picture(), scale)
+        print("\n".join(lines))
+        assert whole
+        winner = "Visitor winner" if boxes["Visitor winner"] else "Home winner"
+        colours = reddest_colours(program.box_pictures([winner])[winner])
+        print(f"{winner}: red ink {colours[:3]}")
+        assert colours[0] == (255, 0, 0)
+    finally:
+        for key, name, _ in settings:
+            wine.run("reg", "delete", key, "/v", name, "/f")
