@@ -6,16 +6,16 @@
 #                           build/windows/gridwick-windows.png (Debian 13 only, where it builds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# shellcheck source-path=SCRIPTDIR source=../tests/e2e/processes.sh
-source tests/e2e/processes.sh
+# shellcheck source=tools/private-xvfb.sh
+source tools/private-xvfb.sh
 
 if [[ ${1:-} == windows ]]; then
     bash tools/install-deps.sh windows
     bash tools/qt-for-windows.sh
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target gridwick >/dev/null
-    # shellcheck source-path=SCRIPTDIR source=../tests/windows/wine.sh
-    source tests/windows/wine.sh
+    # shellcheck source=tools/wine.sh
+    source tools/wine.sh
     export WINEPREFIX=$PWD/build/windows/wine
     program=("$wine" build/windows/window/gridwick.exe)
     picture=build/windows/gridwick-windows.png

@@ -1,11 +1,14 @@
-"""Gridwick read and driven over the accessibility bus (AT-SPI), for the X11 and Wayland drivers:
-dogtail finds the nodes and runs their actions; pyatspi hears what a screen reader is told."""
+"""What the X11 and Wayland drivers share: the program read and driven over the accessibility bus
+(AT-SPI). dogtail finds the nodes and runs their actions; pyatspi hears what a screen reader is told."""
 
+import os
 import time
 
 import pyatspi
 from dogtail.config import config
 from gi.repository import GLib
+
+from processes import Started
 
 config.logDebugToFile = False
 config.logDebugToStdOut = False
@@ -20,8 +23,8 @@ BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "H
 
 
 def wait_for(condition, what, timeout=10.0):
-    """The condition's first true value. Meanwhile the accessibility events that have come in
-    are delivered to their listeners."""
+    """The condition's first true value. Meanwhile the bus's events are delivered: to the
+    listeners, and to the tree, which learns of new windows by them."""
     deadline = time.monotonic() + timeout
     while True:
         while GLib.MainContext.default().iteration(False):
@@ -34,33 +37,54 @@ def wait_for(condition, what, timeout=10.0):
         time.sleep(0.05)
 
 
-class GridwickTree:
-    """One run of the program, by its process id, as the accessibility bus shows it."""
+def is_question(node):
+    return node.name == "QUIT?!" and node.showing
 
-    def __init__(self, pid, printed):
-        self.app = tree.root
+
+def found(condition, what, root, recursive=True, timeout=10.0):
+    """The first node under root that meets the condition, waited for."""
+    return wait_for(lambda: root.findChild(condition, recursive=recursive, retry=False, requireResult=False),
+                    what, timeout)
+
+
+def application(pid):
+    def is_program(node):
         try:
-            self.app = self.find(lambda node: node.roleName == "application" and node.get_process_id() == pid,
-                                 "Gridwick on the accessibility bus", recursive=False)
+            return node.roleName == "application" and node.get_process_id() == pid
+        except GLib.GError:  # a program that has just ended, still listed
+            return False
+    return found(is_program, "Gridwick on the accessibility bus", tree.root, recursive=False)
+
+
+def press(root, role, name):
+    found(lambda node: node.roleName == role and node.name == name, f"{role} {name}", root).doActionNamed("Press")
+
+
+class AtspiDriver:
+    """One run of the program, found on the bus by its process id."""
+
+    def __init__(self, program, log, environment):
+        self.process = Started([program], log, env=dict(os.environ, **environment))
+        try:
+            self.app = application(self.process.process.pid)
         except TimeoutError as error:
-            raise AssertionError(f"{error}; the program printed:\n{printed()}") from None
-        assert self.app.name == "Gridwick", self.app.name
+            raise AssertionError(f"{error}; the program printed:\n{self.process.printed()}") from None
         self.told = []
-        pyatspi.Registry.registerEventListener(self._on_showing, "object:state-changed:showing")
-        pyatspi.Registry.registerEventListener(self._on_announcement, "object:announcement")
+        for event in ("object:state-changed:showing", "object:announcement"):
+            pyatspi.Registry.registerEventListener(self._hear, event)
 
-    def close(self):
-        pyatspi.Registry.deregisterEventListener(self._on_showing, "object:state-changed:showing")
-        pyatspi.Registry.deregisterEventListener(self._on_announcement, "object:announcement")
+    def stop(self):
+        for event in ("object:state-changed:showing", "object:announcement"):
+            pyatspi.Registry.deregisterEventListener(self._hear, event)
+        self.process.stop()
 
-    # A screen reader hears each announcement (Qt 6.8 on) and the name of each notification that
-    # becomes showing (before). A line given both ways is heard twice.
-    def _on_showing(self, event):
-        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+    def _hear(self, event):
+        """A screen reader hears each announcement (Qt 6.8 on) and the name of each notification
+        that becomes showing (before). A line given both ways is heard twice."""
+        if event.type == "object:announcement":
+            self.told.append(str(event.any_data))
+        elif event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
             self.told.append(event.source.name)
-
-    def _on_announcement(self, event):
-        self.told.append(str(event.any_data))
 
     def spoken(self):
         """The lines told since the last call: once one comes, a moment for a second."""
@@ -70,43 +94,39 @@ class GridwickTree:
         lines, self.told = self.told, []
         return lines
 
+    wait = staticmethod(wait_for)
+
     def boxes(self):
-        texts = {node.name: node.text for node in
-                 self.app.findChildren(predicate.GenericPredicate(roleName="text"))
-                 if node.name in BOX_NAMES}
-        assert len(texts) == 9, texts
-        return texts
+        return {node.name: node.text for node in self.app.findChildren(predicate.GenericPredicate(roleName="text"))
+                if node.name in BOX_NAMES}
 
-    def find(self, condition, what, root=None, recursive=True, timeout=10.0):
-        """The first node under root (the program) that meets the condition, waited for. The
-        wait delivers the bus's events, by which the tree learns of new windows."""
-        return wait_for(lambda: (root or self.app).findChild(condition, recursive=recursive, retry=False,
-                                                            requireResult=False), what, timeout)
+    def picks_reach(self, count):
+        """The boxes, once they show `count` picks."""
+        wait_for(lambda: self.boxes()["Total picks"] == str(count), f"{count} picks")
+        return self.boxes()
 
-    def node(self, role, name, root=None):
-        return self.find(lambda node: node.roleName == role and node.name == name, f"{role} {name}", root)
+    def press(self, role, name, root=None):
+        press(root or self.app, role, name)
 
     def shown_item(self, name):
         """The menu item of that name while it shows, without waiting."""
-        return self.app.findChild(lambda node: node.roleName == "menu item" and node.name == name
-                                  and node.showing, retry=False, requireResult=False)
-
-    def press(self, role, name, root=None):
-        self.node(role, name, root).doActionNamed("Press")
+        return self.app.findChild(lambda node: node.roleName == "menu item" and node.name == name and node.showing,
+                                  retry=False, requireResult=False)
 
     def question(self):
-        """The quit question's dialog, once it shows."""
-        return self.find(self._is_question, "the quit question", recursive=False)
-
-    @staticmethod
-    def _is_question(node):
-        return node.name == "QUIT?!" and node.showing
+        return found(is_question, "the quit question", self.app, recursive=False)
 
     def question_text(self):
-        question = self.question()
-        return " ".join(node.name or node.text or "" for node in question.findChildren(
+        return " ".join(node.name for node in self.question().findChildren(
             lambda node: node.roleName in ("label", "push button")))
 
     def wait_question_closed(self):
-        wait_for(lambda: self.app.findChild(self._is_question, recursive=False, retry=False,
-                                            requireResult=False) is None, "the quit question to close")
+        wait_for(lambda: not self.app.findChild(is_question, recursive=False, retry=False, requireResult=False),
+                 "the quit question to close")
+
+    def running(self):
+        return self.process.process.poll() is None
+
+    def wait_for_end(self):
+        wait_for(lambda: not self.running(), "the program to end")
+        return self.process.process.returncode

@@ -1,49 +1,25 @@
 """Gridwick under X11, driven by real X input (xdotool) and read over AT-SPI."""
 
-import os
-
 import pytest
 
 import xwindow
-from atspi_tree import GridwickTree, wait_for
-from processes import Started, wait_until
+from atspi_tree import AtspiDriver, wait_for
 
 
-class X11Driver:
+class X11Driver(AtspiDriver):
     platform = "x11"
 
     def __init__(self, program, scratch, environment):
-        self.log = scratch / "gridwick-x11.log"
-        self.process = Started([program], self.log, env=dict(os.environ, QT_QPA_PLATFORM="xcb", **environment))
-        self.tree = GridwickTree(self.process.process.pid, self.process.printed)
+        super().__init__(program, scratch / "gridwick-x11.log", dict(environment, QT_QPA_PLATFORM="xcb"))
         self.window = xwindow.xdotool("search", "--sync", "--onlyvisible", "--pid",
                                       str(self.process.process.pid), "--name", "^Gridwick$").split()[0]
         xwindow.focus(self.window)
-
-    def stop(self):
-        self.tree.close()
-        self.process.stop()
 
     def title(self):
         return xwindow.title(self.window)
 
     def window_class(self):
         return xwindow.wm_class(self.window)
-
-    def boxes(self):
-        return self.tree.boxes()
-
-    def picks_reach(self, count):
-        """The boxes, once they show `count` picks."""
-        wait_for(lambda: self.boxes()["Total picks"] == str(count), f"{count} picks")
-        return self.boxes()
-
-    @staticmethod
-    def wait(condition, what, timeout=10.0):
-        return wait_for(condition, what, timeout)
-
-    def spoken(self):
-        return self.tree.spoken()
 
     def pick(self):
         xwindow.focus(self.window)
@@ -56,14 +32,14 @@ class X11Driver:
             xwindow.focus(self.window)
             xwindow.keys(*keys)
             try:
-                return wait_for(lambda: self.tree.shown_item(item), f"{item} to show", timeout=4)
+                return wait_for(lambda: self.shown_item(item), f"{item} to show", timeout=4)
             except TimeoutError:
                 xwindow.keys("Escape")
         raise TimeoutError(f"{' '.join(keys)} did not show {item}")
 
-    def click_item(self, item):
-        x, y = item.position
-        width, height = item.size
+    @staticmethod
+    def click_item(item):
+        (x, y), (width, height) = item.position, item.size
         xwindow.click(x + width // 2, y + height // 2)
 
     def add_100(self, way):
@@ -71,7 +47,7 @@ class X11Driver:
             self.click_item(self.open_menu(["alt+r"], "Plus 100 More"))
         elif way == "right button":
             xwindow.click(10, 390, button=3, window=self.window)  # below TOTAL PICKS, on the bare surface
-            self.click_item(wait_for(lambda: self.tree.shown_item("Plus 100 More"), "the pop-up menu"))
+            self.click_item(wait_for(lambda: self.shown_item("Plus 100 More"), "the pop-up menu"))
         else:  # the first item is Plus 100 More
             self.open_menu([way], "Plus 100 More")
             xwindow.keys("Down", "Return")
@@ -85,23 +61,10 @@ class X11Driver:
             pytest.skip("the X11 run has no window manager to pass a close request on")
         self.open_menu(["alt+f"], "Exit")
         xwindow.keys("x")
-        self.tree.question()
+        self.question()
 
     def question_title(self):
-        return xwindow.title(xwindow.xdotool("search", "--sync", "--onlyvisible", "--name", r"^QUIT\?!$").split()[0])
-
-    def question_text(self):
-        return self.tree.question_text()
+        return xwindow.title(xwindow.window_titled(r"^QUIT\?!$"))
 
     def answer(self, button):
         xwindow.keys(f"alt+{button[0].lower()}")
-
-    def wait_question_closed(self):
-        self.tree.wait_question_closed()
-
-    def running(self):
-        return self.process.process.poll() is None
-
-    def wait_for_end(self):
-        wait_until(lambda: not self.running(), "the program to end")
-        return self.process.process.returncode

@@ -9,18 +9,10 @@ import time
 
 from processes import Started
 
-FILES_CONF = """ServerRoot {dir}/etc
-RequestRoot {dir}/spool
-TempDir {dir}/spool/tmp
-CacheDir {dir}/cache
-StateDir {dir}/state
-AccessLog {dir}/log/access_log
-ErrorLog {dir}/log/error_log
-PageLog {dir}/log/page_log
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-"""
-CUPSD_CONF = """Listen {dir}/cups.sock
+# The scheduler's files, each in the folder given, and a socket of its own that anyone may use.
+FILES = {"ServerRoot": "etc", "RequestRoot": "spool", "TempDir": "spool/tmp", "CacheDir": "cache",
+         "StateDir": "state", "AccessLog": "log/access_log", "ErrorLog": "log/error_log", "PageLog": "log/page_log"}
+CUPSD_CONF = """Listen {folder}/cups.sock
 LogLevel info
 Browsing No
 WebInterface No
@@ -43,12 +35,12 @@ def start(folder):
     for path in [folder, *folder.iterdir()]:
         path.chmod(0o755)
     (folder / "spool/tmp").chmod(0o1777)
-    (folder / "etc/cups-files.conf").write_text(FILES_CONF.format(dir=folder))
-    (folder / "etc/cupsd.conf").write_text(CUPSD_CONF.format(dir=folder))
+    (folder / "etc/cups-files.conf").write_text("".join(f"{key} {folder}/{path}\n" for key, path in FILES.items())
+                                                 + "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n")
+    (folder / "etc/cupsd.conf").write_text(CUPSD_CONF.format(folder=folder))
     os.environ["CUPS_SERVER"] = str(folder / "cups.sock")
     scheduler = Started(["/usr/sbin/cupsd", "-f", "-c", folder / "etc/cupsd.conf",
                          "-s", folder / "etc/cups-files.conf"], folder / "log/cupsd.out")
-    scheduler.error_log = folder / "log/error_log"
     return scheduler
 
 
