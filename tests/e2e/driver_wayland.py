@@ -44,7 +44,11 @@ class WaylandDriver(AtspiDriver):
         self.press("menu item", "Plus 100 More")
 
     def print_window(self):
-        self.press("menu item", "Print")
+        try:
+            self.press("menu item", "Print")
+        except GLib.GError as error:  # the call may time out while the page prints; the PDF decides
+            if "reply" not in str(error):
+                raise
 
     def ask_to_quit(self, way):
         if way != "File > Exit":
