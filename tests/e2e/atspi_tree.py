@@ -1,5 +1,7 @@
 """What the X11 and Wayland drivers share: the program read and driven over the accessibility bus
-(AT-SPI). dogtail finds the nodes and runs their actions; pyatspi hears what a screen reader is told."""
+(AT-SPI). dogtail finds the nodes and runs their actions; pyatspi hears what a screen reader is told.
+Roles are compared as pyatspi's constants: their names differ between AT-SPI releases (Debian 13's
+calls a push button a button)."""
 
 import os
 import time
@@ -16,7 +18,7 @@ config.logDebugToStdOut = False
 # without them (QT_LINUX_ACCESSIBILITY_ALWAYS_ON).
 config.checkForA11y = False
 
-from dogtail import predicate, tree  # noqa: E402  (after its configuration)
+from dogtail import tree  # noqa: E402  (after its configuration)
 
 BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
              "Home wins", "Total", "Ties", "Total picks"]
@@ -50,14 +52,14 @@ def found(condition, what, root, recursive=True, timeout=10.0):
 def application(pid):
     def is_program(node):
         try:
-            return node.roleName == "application" and node.get_process_id() == pid
+            return node.getRole() == pyatspi.ROLE_APPLICATION and node.get_process_id() == pid
         except GLib.GError:  # a program that has just ended, still listed
             return False
     return found(is_program, "Gridwick on the accessibility bus", tree.root, recursive=False)
 
 
 def press(root, role, name):
-    found(lambda node: node.roleName == role and node.name == name, f"{role} {name}", root).doActionNamed("Press")
+    found(lambda node: node.getRole() == role and node.name == name, name, root).doActionNamed("Press")
 
 
 class AtspiDriver:
@@ -97,7 +99,7 @@ class AtspiDriver:
     wait = staticmethod(wait_for)
 
     def boxes(self):
-        return {node.name: node.text for node in self.app.findChildren(predicate.GenericPredicate(roleName="text"))
+        return {node.name: node.text for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_TEXT)
                 if node.name in BOX_NAMES}
 
     def picks_reach(self, count):
@@ -110,7 +112,7 @@ class AtspiDriver:
 
     def shown_item(self, name):
         """The menu item of that name while it shows, without waiting."""
-        return self.app.findChild(lambda node: node.roleName == "menu item" and node.name == name and node.showing,
+        return self.app.findChild(lambda node: node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == name and node.showing,
                                   retry=False, requireResult=False)
 
     def question(self):
@@ -118,7 +120,7 @@ class AtspiDriver:
 
     def question_text(self):
         return " ".join(node.name for node in self.question().findChildren(
-            lambda node: node.roleName in ("label", "push button")))
+            lambda node: node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON)))
 
     def wait_question_closed(self):
         wait_for(lambda: not self.app.findChild(is_question, recursive=False, retry=False, requireResult=False),

@@ -9,6 +9,7 @@ process while the test answers the question.
 import re
 import sys
 
+import pyatspi
 import pytest
 from gi.repository import GLib
 
@@ -36,16 +37,16 @@ class WaylandDriver(AtspiDriver):
         return wait_for(self.titles_sent, "a title sent to the compositor")[-1]
 
     def pick(self):
-        self.press("push button", "PICK!!")
+        self.press(pyatspi.ROLE_PUSH_BUTTON, "PICK!!")
 
     def add_100(self, way):
         if way != "menu bar":
             pytest.skip(NO_INPUT)
-        self.press("menu item", "Plus 100 More")
+        self.press(pyatspi.ROLE_MENU_ITEM, "Plus 100 More")
 
     def print_window(self):
         try:
-            self.press("menu item", "Print")
+            self.press(pyatspi.ROLE_MENU_ITEM, "Print")
         except GLib.GError as error:  # the call may time out while the page prints; the PDF decides
             if "reply" not in str(error):
                 raise
@@ -65,11 +66,11 @@ class WaylandDriver(AtspiDriver):
 
     def answer(self, button):
         try:
-            self.press("push button", button, root=self.question())
+            self.press(pyatspi.ROLE_PUSH_BUTTON, button, root=self.question())
         except GLib.GError as error:  # a program that ends on the answer may not reply to it
             if "disconnected" not in str(error):
                 raise
 
 
 if __name__ == "__main__":
-    press(application(int(sys.argv[1])), "menu item", "Exit")
+    press(application(int(sys.argv[1])), pyatspi.ROLE_MENU_ITEM, "Exit")

@@ -43,8 +43,9 @@ class X11Driver(AtspiDriver):
         xwindow.click(x + width // 2, y + height // 2)
 
     def add_100(self, way):
-        if way == "menu bar":
-            self.click_item(self.open_menu(["alt+r"], "Plus 100 More"))
+        if way == "menu bar":  # opened from the keyboard, its first item is chosen
+            self.open_menu(["alt+r"], "Plus 100 More")
+            xwindow.keys("Return")
         elif way == "right button":
             xwindow.click(10, 390, button=3, window=self.window)  # below TOTAL PICKS, on the bare surface
             self.click_item(wait_for(lambda: self.shown_item("Plus 100 More"), "the pop-up menu"))
