@@ -10,7 +10,8 @@ import pyatspi
 from dogtail.config import config
 from gi.repository import GLib
 
-from processes import Started
+from processes import Started, wait_until
+from scenarios import BOX_NAMES
 
 config.logDebugToFile = False
 config.logDebugToStdOut = False
@@ -20,23 +21,17 @@ config.checkForA11y = False
 
 from dogtail import tree  # noqa: E402  (after its configuration)
 
-BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
-             "Home wins", "Total", "Ties", "Total picks"]
+
+
+def deliver_events():
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
 def wait_for(condition, what, timeout=10.0):
     """The condition's first true value. Meanwhile the bus's events are delivered: to the
     listeners, and to the tree, which learns of new windows by them."""
-    deadline = time.monotonic() + timeout
-    while True:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"timed out waiting for {what}")
-        time.sleep(0.05)
+    return wait_until(lambda: deliver_events() or condition(), what, timeout)
 
 
 def is_question(node):
@@ -92,7 +87,7 @@ class AtspiDriver:
         """The lines told since the last call: once one comes, a moment for a second."""
         wait_for(lambda: self.told, "a line told to a screen reader")
         time.sleep(0.3)
-        wait_for(lambda: True, "the events meanwhile")
+        deliver_events()
         lines, self.told = self.told, []
         return lines
 
@@ -102,9 +97,12 @@ class AtspiDriver:
         return {node.name: node.text for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_TEXT)
                 if node.name in BOX_NAMES}
 
+    def picks(self):
+        return self.boxes()["Total picks"]
+
     def picks_reach(self, count):
         """The boxes, once they show `count` picks."""
-        wait_for(lambda: self.boxes()["Total picks"] == str(count), f"{count} picks")
+        wait_for(lambda: self.picks() == str(count), f"{count} picks")
         return self.boxes()
 
     def press(self, role, name, root=None):

@@ -71,11 +71,15 @@ class WindowsDriver:
     def picture(self, name="window.png"):
         return xwindow.picture(self.window, self.scratch / name)
 
-    def box_pictures(self, names=None):
-        """Each box's inside, cut from one picture of the window, by its name."""
+    def box_pictures(self, names=None, for_ocr=False):
+        """Each box's inside, cut from one picture of the window, by its name; for OCR, drawn
+        dark on light in greys, with a margin."""
         window = self.picture()
         scale = self.scale()
         top = int(magick(window, "-format", "%h", "info:")) - round(CLIENT_HEIGHT * scale)
+        # Light greys, such as a box's underline, are left out.
+        reading = [*as_dark_on_light(window), "-colorspace", "gray", "-level", "0,80%",
+                   "-bordercolor", "white", "-border", "20"] if for_ocr else []
         pictures = {}
         for name, (x, y, width, height) in box_rectangles().items():
             if names and name not in names:
@@ -84,24 +88,23 @@ class WindowsDriver:
             crop = (f"{round(width * scale) - 2 * inside}x{round(height * scale) - 2 * inside}"
                     f"+{round(x * scale) + inside}+{top + round(y * scale) + inside}")
             pictures[name] = self.scratch / f"box-{name.replace(' ', '-')}.png"
-            magick(window, "-crop", crop, "+repage", pictures[name])
+            magick(window, "-crop", crop, "+repage", *reading, pictures[name])
         return pictures
 
     def boxes(self, names=None):
         """The boxes' texts by OCR, at the screen's own size (enlarged, OCR misreads more): read
         as a line, or where that reads nothing (a lone 8), as a word."""
         texts = {}
-        for name, picture in self.box_pictures(names).items():
-            bordered = picture.with_suffix(".bordered.png")
-            # Light greys, such as a box's underline, are left out.
-            magick(picture, *as_dark_on_light(picture), "-colorspace", "gray", "-level", "0,80%",
-                   "-bordercolor", "white", "-border", "20", bordered)
-            texts[name] = next(filter(None, (ocr(bordered, "--psm", mode, "-c", "tessedit_char_whitelist=0123456789WINER!")
+        for name, picture in self.box_pictures(names, for_ocr=True).items():
+            texts[name] = next(filter(None, (ocr(picture, "--psm", mode, "-c", "tessedit_char_whitelist=0123456789WINER!")
                                              for mode in ("7", "8"))), "")
         return texts
 
+    def picks(self):
+        return self.boxes(["Total picks"])["Total picks"]
+
     def picks_reach(self, count):
-        wait_until(lambda: self.boxes(["Total picks"])["Total picks"] == str(count), f"{count} picks", 20)
+        wait_until(lambda: self.picks() == str(count), f"{count} picks", 20)
         return self.boxes()
 
     def spoken(self):

@@ -1,5 +1,8 @@
 """What the scenarios expect of the nine boxes and of the lines a screen reader is told."""
 
+BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
+             "Home wins", "Total", "Ties", "Total picks"]
+
 
 def require_one_pick(boxes):
     """The boxes after the first pick: both scores, their sum and one outcome."""
