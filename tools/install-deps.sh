@@ -57,7 +57,7 @@ other_packages=(
 windows_packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
     wine64 fonts-wine xz-utils xvfb xauth xdotool x11-utils openbox wmctrl imagemagick python3-pefile
-    tesseract-ocr tesseract-ocr-eng wixl locales python3-pytest python3-pytest-timeout
+    tesseract-ocr tesseract-ocr-eng python3-pil wixl locales python3-pytest python3-pytest-timeout
     # Built bit for bit alike: the installer's summary rewritten, a second build varied, and
     # where it differs, said.
     python3-olefile faketime diffoscope-minimal

@@ -119,7 +119,9 @@ def wine_prefix(scratch):
     find them."""
     import wine
     prefix = scratch / "wine"
+    prefix.mkdir()
     os.environ.update(WINEPREFIX=str(prefix), WINEDEBUG="-all")
+    wine.start_server()
     wine.run("wineboot", "--init")
     for font in pathlib.Path("/usr/share/wine/fonts").iterdir():
         shutil.copy(font, prefix / "drive_c/windows/Fonts")

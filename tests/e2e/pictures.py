@@ -1,70 +1,93 @@
-"""What a picture of the window shows: whether each caption of the layout is drawn whole, and the
-colours text is drawn in. For the driver that reads the program only from its pictures."""
+"""What a picture of the window shows, for the driver that reads the program only from its
+pictures: the texts of the boxes and captions by OCR, whether each caption is drawn whole, and the
+colours of red ink. Widgets are placed by the layout's rectangles at 96 dpi, times the scale."""
 
 import subprocess
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
+from PIL import Image, ImageChops, ImageOps, ImageStat
+
 LAYOUT = ElementTree.parse(__file__.rsplit("/", 3)[0] + "/window/frmGridwick.ui")
 CLIENT_HEIGHT = int(LAYOUT.find(".//widget[@name='surface']/property[@name='minimumSize']/size/height").text)
 
 
-def magick(*arguments):
-    return subprocess.run(["convert", *map(str, arguments)], check=True, capture_output=True, text=True,
-                          timeout=30).stdout
+def rectangles(widget_class):
+    return {widget: [int(widget.find(f"property[@name='geometry']/rect/{key}").text) for key in ("x", "y", "width", "height")]
+            for widget in LAYOUT.iter("widget") if widget.get("class") == widget_class}
 
 
-def as_dark_on_light(picture):
-    """The options that draw a picture's ink, black or coloured, dark on a light ground: on a
-    light ground each pixel's darkest channel, on a dark theme's its brightest, negated."""
-    dark = float(magick(picture, "-colorspace", "gray", "-format", "%[fx:mean]", "info:")) < 0.5
-    return ["-fx", "1-max(r,max(g,b))" if dark else "min(r,min(g,b))"]
+BOXES = {box.find("property[@name='accessibleName']/string").text: rectangle
+         for box, rectangle in rectangles("QLineEdit").items()}
 
 
-def captions_whole(picture, scale):
-    """A line for each label, and whether all are whole. OCR must read the caption; its ink must
-    keep clear of the label's top and bottom and of the side it is not aligned to, and a centred
-    caption must not fill its label from side to side (a clipped caption runs into them); a
-    one-line caption's capitals must stand 16 to 20 px high at 96 dpi, as 18 points draw them."""
-    top = int(magick(picture, "-format", "%h", "info:")) - round(CLIENT_HEIGHT * scale)
-    polarity = as_dark_on_light(picture)
-    lines, whole_all = [], True
-    for label in LAYOUT.iter("widget"):
-        if label.get("class") != "QLabel":
-            continue
-        x, y, width, height = (round(int(label.find(f"property[@name='geometry']/rect/{key}").text) * scale)
-                               for key in ("x", "y", "width", "height"))
-        caption = label.find("property[@name='text']/string").text
-        crop = f"{width}x{height}+{x}+{y + top}"
-        with tempfile.NamedTemporaryFile(suffix=".png") as scaled:
-            magick(picture, "-crop", crop, "+repage", *polarity, "-colorspace", "gray", "-scale", f"{400 / scale}%",
-                   "-bordercolor", "white", "-border", "40", scaled.name)
-            read = subprocess.run(["tesseract", scaled.name, "-", "--psm", "6"], check=True,
-                                  capture_output=True, text=True).stdout.split()
-        # The ink: what is darker than mid-grey, so that a box's grey frame next to a label is not.
-        ink = magick(picture, "-crop", crop, "+repage", *polarity, "-colorspace", "gray", "-threshold", "50%",
-                     "-format", "%@", "info:").split()[-1]  # after what -fx itself prints
-        ink_width, ink_height, ink_x, ink_y = map(int, ink.replace("x", "+").split("+"))
-        alignment = label.find("property[@name='alignment']/set").text
-        left, right = ink_x == 0, ink_x + ink_width == width
-        sides = {"Qt::AlignLeft": right, "Qt::AlignRight": left, "Qt::AlignHCenter": left and right}
-        clipped = [edge for align, edge in sides.items() if align in alignment]
-        clear = ink_y > 0 and ink_y + ink_height < height and clipped == [False]
-        one_line = " " not in caption
-        whole = read == caption.split() and clear and (not one_line or 16 <= ink_height / scale <= 20)
-        whole_all = whole_all and whole
-        lines.append(f"{'ok ' if whole else 'BAD'} {label.get('name')}: {caption!r} read as {' '.join(read)!r}, "
-                     f"ink {ink} in {width}x{height}" + (f", capitals {ink_height} px high" if one_line else ""))
-    return whole_all, lines
+def ocr(images, *options):
+    """The text of each image, read by one run of tesseract: it ends each page's text with a form feed."""
+    with tempfile.TemporaryDirectory() as folder:
+        for number, image in enumerate(images):
+            ImageOps.expand(image, 20, fill=255).save(f"{folder}/{number}.png")
+        with open(f"{folder}/list", "w") as listed:
+            listed.writelines(f"{folder}/{number}.png\n" for number in range(len(images)))
+        read = subprocess.run(["tesseract", f"{folder}/list", "-", *options], capture_output=True, text=True,
+                              check=True, timeout=60).stdout.split("\f")
+    assert len(read) == len(images), read
+    return [" ".join(text.split()) for text in read]
 
 
-def reddest_colours(picture):
-    """The colours of the picture's red ink (red well above green), most used first."""
-    histogram = magick(picture, "-format", "%c", "histogram:info:-")
-    counted = []
-    for line in histogram.splitlines():
-        count, colour = line.split(":", 1)
-        red, green, blue = (int(float(value)) for value in colour.split("(")[1].split(")")[0].split(",")[:3])
-        if red - green > 64:
-            counted.append((int(count), (red, green, blue)))
-    return [colour for _, colour in sorted(counted, reverse=True)]
+class Picture:
+    def __init__(self, path, scale):
+        self.colours = Image.open(path).convert("RGB")
+        self.scale = scale
+        self.top = self.colours.height - round(CLIENT_HEIGHT * scale)  # below the menu bar
+        # The ink, black or coloured, dark on a light ground: on a light ground each pixel's
+        # darkest channel, on a dark theme's its brightest, negated.
+        channels = self.colours.split()
+        if ImageStat.Stat(self.colours.convert("L")).mean[0] < 128:
+            self.ink = ImageOps.invert(ImageChops.lighter(ImageChops.lighter(*channels[:2]), channels[2]))
+        else:
+            self.ink = ImageChops.darker(ImageChops.darker(*channels[:2]), channels[2])
+
+    def crop(self, rectangle, inset=0, image=None):
+        x, y, width, height = (round(value * self.scale) for value in rectangle)
+        return (image or self.ink).crop((x + inset, self.top + y + inset, x + width - inset, self.top + y + height - inset))
+
+    def boxes(self, names):
+        """The boxes' texts, read at the screen's own size (enlarged, OCR misreads more) and inside
+        their frames, light greys such as a box's underline left out: as a line, or where that reads
+        nothing (a lone 8), as a word."""
+        insides = [self.crop(BOXES[name], round(2 * self.scale)).point(lambda value: min(255, value * 5 // 4))
+                   for name in names]
+        whitelist = ["-c", "tessedit_char_whitelist=0123456789WINER!"]
+        lines = ocr(insides, "--psm", "7", *whitelist)
+        words = ocr(insides, "--psm", "8", *whitelist) if "" in lines else lines
+        return {name: line or word for name, line, word in zip(names, lines, words)}
+
+    def captions_whole(self):
+        """A line for each label, and whether all are whole. OCR must read the caption; its ink
+        must keep clear of the label's top and bottom and of the side it is not aligned to, and a
+        centred caption must not fill its label from side to side (a clipped caption runs into
+        them); a one-line caption's capitals must stand 16 to 20 px high at 96 dpi, as 18 points
+        draw them."""
+        labels = [(label, self.crop(rectangle)) for label, rectangle in rectangles("QLabel").items()]
+        read = ocr([ink.resize((round(ink.width * 4 / self.scale), round(ink.height * 4 / self.scale)))
+                    for _, ink in labels], "--psm", "6")
+        lines, whole_all = [], True
+        for (label, ink), words in zip(labels, read):
+            caption = label.find("property[@name='text']/string").text
+            # The ink: what is darker than mid-grey, so that a box's grey frame next to a label is not.
+            left, top, right, bottom = ink.point(lambda value: 255 if value < 128 else 0).getbbox()
+            alignment = label.find("property[@name='alignment']/set").text
+            sides = {"Qt::AlignLeft": right == ink.width, "Qt::AlignRight": left == 0,
+                     "Qt::AlignHCenter": left == 0 and right == ink.width}
+            clear = top > 0 and bottom < ink.height and [edge for side, edge in sides.items() if side in alignment] == [False]
+            one_line = " " not in caption
+            whole = words == " ".join(caption.split()) and clear and (not one_line or 16 <= (bottom - top) / self.scale <= 20)
+            whole_all = whole_all and whole
+            lines.append(f"{'ok ' if whole else 'BAD'} {label.get('name')}: {caption!r} read as {words!r}, ink "
+                         f"{left},{top} to {right},{bottom} in {ink.width}x{ink.height}")
+        return whole_all, lines
+
+    def reddest_colours(self, box):
+        """The colours of the box's red ink (red well above green), most used first."""
+        counted = self.crop(BOXES[box], image=self.colours).getcolors(1 << 20)
+        return [colour for _, colour in sorted(counted, reverse=True) if colour[0] - colour[1] > 64]

@@ -4,7 +4,6 @@ in other looks."""
 import pytest
 
 import wine
-from pictures import captions_whole, reddest_colours
 from scenarios import require_one_pick
 
 
@@ -42,28 +41,22 @@ def test_every_caption_and_box_text_is_whole_and_the_markers_pure_red(own_driver
     if platform != "windows":
         pytest.skip("the window's layout tests measure the captions on offscreen and xcb")
     arguments, settings = LOOKS[look]
-    for key, name, value in settings:
-        wine.set_registry(key, name, "REG_DWORD", value)
-    try:
+    with wine.registry(settings):
         program = own_driver(arguments=arguments)
-        scale = program.size()[0] / 470
         print(f"{look}: window {program.size()}")
-        assert scale == {"150 %": 1.5}.get(look, 1) and program.size()[1] > 389 * scale
         program.pick()
-        boxes = program.picks_reach(1)
+        boxes, picks = program.picks_reach(1), 1
         require_one_pick(boxes)  # read whole, the scores add up to the total
-        picks = 1
         while not (boxes["Visitor winner"] or boxes["Home winner"]):  # a tie shows no marker
             program.pick()
             picks += 1
             boxes = program.picks_reach(picks)
-        whole, lines = captions_whole(program.picture(), scale)
+        picture = program.picture()
+        assert picture.scale == {"150 %": 1.5}.get(look, 1) and program.size()[1] > 389 * picture.scale
+        whole, lines = picture.captions_whole()
         print("\n".join(lines))
         assert whole
         winner = "Visitor winner" if boxes["Visitor winner"] else "Home winner"
-        colours = reddest_colours(program.box_pictures([winner])[winner])
+        colours = picture.reddest_colours(winner)
         print(f"{winner}: red ink {colours[:3]}")
         assert colours[0] == (255, 0, 0)
-    finally:
-        for key, name, _ in settings:
-            wine.run("reg", "delete", key, "/v", name, "/f")

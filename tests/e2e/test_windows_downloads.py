@@ -27,6 +27,11 @@ def exe(request):
 
 
 @pytest.fixture(scope="module")
+def pe(exe):
+    return pefile.PE(exe)
+
+
+@pytest.fixture(scope="module")
 def downloads(request):
     return pathlib.Path(request.config.getoption("downloads")).resolve()
 
@@ -43,8 +48,8 @@ def test_the_downloads_built_again_varied_are_the_same_bit_for_bit(downloads):
     assert done.returncode == 0, done.stdout + done.stderr
 
 
-def test_gridwick_exe_needs_no_dll_but_windows_own(exe):
-    imported = {entry.dll.decode().lower() for entry in pefile.PE(exe).DIRECTORY_ENTRY_IMPORT}
+def test_gridwick_exe_needs_no_dll_but_windows_own(pe):
+    imported = {entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT}
     assert {dll for dll in imported if not (SYSTEM_DLLS / dll).exists() and not dll.startswith("api-ms-win-")} == set()
 
 
@@ -58,8 +63,7 @@ def test_version_answers_the_shown_version(exe, wine_prefix):
     assert wine.run(exe, "--version").strip() == f"Gridwick {SHOWN}"
 
 
-def test_the_version_record_names_gridwick_its_version_and_icon(exe):
-    pe = pefile.PE(exe)
+def test_the_version_record_names_gridwick_its_version_and_icon(pe):
     fixed = pe.VS_FIXEDFILEINFO[0]
     dotted = [f"{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}" for high, low in
               ((fixed.FileVersionMS, fixed.FileVersionLS), (fixed.ProductVersionMS, fixed.ProductVersionLS))]
@@ -75,15 +79,13 @@ def test_the_version_record_names_gridwick_its_version_and_icon(exe):
 
 
 class Installer:
-    """msiexec in a prefix of its own."""
+    """msiexec in the suite's prefix."""
 
     def __init__(self, prefix):
-        self.environment = dict(os.environ, WINEPREFIX=str(prefix))
         self.prefix = prefix
         self.program_files = prefix / "drive_c/Program Files/Gridwick"
 
-    def run(self, *arguments):
-        return wine.run(*arguments, env=self.environment)
+    run = staticmethod(wine.run)
 
     def shortcuts(self):
         """Wine puts the Start-menu shortcut of a per-machine install in the user's own Start
@@ -101,11 +103,8 @@ class Installer:
 
 
 @pytest.fixture(scope="module")
-def installer(tmp_path_factory):
-    installer = Installer(tmp_path_factory.mktemp("msi") / "prefix")
-    installer.run("wineboot", "--init")
-    yield installer
-    wine.stop_server()
+def installer(wine_prefix):
+    return Installer(wine_prefix)
 
 
 def test_msiexec_installs_it_with_its_start_menu_shortcut(installer, downloads):
