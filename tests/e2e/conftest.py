@@ -7,6 +7,8 @@ weston and a Wine prefix. Each fixture stops what it started, by process id, in 
 of that platform from the `driver` fixture.
 """
 
+import functools
+import importlib
 import os
 import pathlib
 import shutil
@@ -22,15 +24,16 @@ SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 def pytest_addoption(parser):
     parser.addoption("--platform", choices=("x11", "wayland", "windows"), default="x11",
                      help="where the program runs")
-    parser.addoption("--program", help="the gridwick (gridwick.exe on windows) under test")
-    parser.addoption("--ask-for-provider", help="windows: the program that asks for gridwick.exe's "
-                     "UI Automation provider, as a screen reader does")
-    parser.addoption("--downloads", help="windows: the folder of the zip, the MSI and SHA256SUMS")
+    for option, what in (("program", "the gridwick (gridwick.exe on windows) under test"),
+                         ("ask-for-provider", "windows: the program that asks for gridwick.exe's UI Automation "
+                                              "provider, as a screen reader does"),
+                         ("downloads", "windows: the folder of the zip, the MSI and SHA256SUMS")):
+        parser.addoption(f"--{option}", type=lambda path: pathlib.Path(path).resolve(), help=what)
 
 
 @pytest.fixture(scope="session")
-def platform(request):
-    return request.config.getoption("platform")
+def option(request):
+    return request.config.getoption
 
 
 @pytest.fixture(scope="session")
@@ -129,26 +132,18 @@ def wine_prefix(scratch):
     wine.stop_server()
 
 
+# What each platform's program needs running. The drivers join the accessibility bus as they are
+# imported: after it starts.
+SERVERS = {"x11": ("x_server", "accessibility_bus"), "wayland": ("compositor", "accessibility_bus"),
+           "windows": ("window_manager", "wine_prefix")}
+
+
 @pytest.fixture(scope="session")
-def platform_driver(request, platform, scratch):
+def platform_driver(request, option, scratch):
     """The class that starts and drives the program on this platform, its servers running."""
-    program = pathlib.Path(request.config.getoption("program")).resolve()
-    if platform == "x11":
-        request.getfixturevalue("x_server")
-        request.getfixturevalue("accessibility_bus")
-        import driver_x11
-        return lambda **environment: driver_x11.X11Driver(program, scratch, environment)
-    if platform == "wayland":
-        request.getfixturevalue("compositor")
-        request.getfixturevalue("accessibility_bus")
-        import driver_wayland
-        return lambda **environment: driver_wayland.WaylandDriver(program, scratch, environment)
-    request.getfixturevalue("window_manager")
-    request.getfixturevalue("wine_prefix")
-    import driver_windows
-    helper = pathlib.Path(request.config.getoption("ask_for_provider")).resolve()
-    return lambda arguments=(), **environment: driver_windows.WindowsDriver(program, scratch, environment,
-                                                                            helper, arguments)
+    for server in SERVERS[option("platform")]:
+        request.getfixturevalue(server)
+    return functools.partial(importlib.import_module(f"driver_{option('platform')}").Driver, option, scratch)
 
 
 @pytest.fixture(scope="module")

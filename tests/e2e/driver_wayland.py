@@ -19,14 +19,14 @@ from processes import Started
 NO_INPUT = "headless weston has no input device; commands go through accessible actions"
 
 
-class WaylandDriver(AtspiDriver):
+class Driver(AtspiDriver):
     platform = "wayland"
 
-    def __init__(self, program, scratch, environment):
+    def __init__(self, option, scratch, **environment):
         self.log = scratch / "gridwick-wayland.log"
         self.log.unlink(missing_ok=True)
         # WAYLAND_DEBUG logs the client's requests: the titles the compositor received.
-        super().__init__(program, self.log, dict(environment, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="client"))
+        super().__init__(option("program"), self.log, dict(environment, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="client"))
 
     def titles_sent(self):
         """Every title given through xdg_toplevel.set_title. libwayland 1.21 logs an object as

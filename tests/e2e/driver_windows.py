@@ -23,18 +23,18 @@ CLIENT_WIDTH = 470  # at 96 dpi
 TOLD = re.compile(r"Visitor \d+, home \d+, (?:visitor wins|home wins|a tie), \d+ picks?")
 
 
-class WindowsDriver(xwindow.XInput):
+class Driver(xwindow.XInput):
     platform = "windows"
     wait = staticmethod(wait_until)
 
-    def __init__(self, program, scratch, environment, ask_for_provider, arguments=()):
+    def __init__(self, option, scratch, arguments=(), **environment):
         self.scratch = scratch
         log = scratch / "gridwick-windows.log"
         log.unlink(missing_ok=True)
-        self.process = Started([wine.WINE, program, *arguments], log, env=dict(
+        self.process = Started([wine.WINE, option("program"), *arguments], log, env=dict(
             os.environ, WINEDEBUG="fixme+uiautomation", **environment))
         self.window = xwindow.window_titled("^Gridwick$")
-        wine.run(ask_for_provider, timeout=30)
+        wine.run(option("ask_for_provider"), timeout=30)
         self.told_before = 0
 
     def stop(self):

@@ -6,11 +6,11 @@ import xwindow
 from atspi_tree import AtspiDriver, wait_for
 
 
-class X11Driver(xwindow.XInput, AtspiDriver):
+class Driver(xwindow.XInput, AtspiDriver):
     platform = "x11"
 
-    def __init__(self, program, scratch, environment):
-        super().__init__(program, scratch / "gridwick-x11.log", dict(environment, QT_QPA_PLATFORM="xcb"))
+    def __init__(self, option, scratch, **environment):
+        super().__init__(option("program"), scratch / "gridwick-x11.log", dict(environment, QT_QPA_PLATFORM="xcb"))
         self.window = xwindow.xdotool("search", "--sync", "--onlyvisible", "--pid",
                                       str(self.process.process.pid), "--name", "^Gridwick$").split()[0]
 

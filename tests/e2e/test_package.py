@@ -24,10 +24,7 @@ def run(*command, cwd=None, env=None):
 def copy_source(folder):
     """The tracked files as they are in the work tree, as a fresh clone holds them."""
     folder.mkdir(parents=True)
-    files = run("git", "-C", SOURCE_DIR, "ls-files", "-z")
-    archive = subprocess.run(["tar", "-C", SOURCE_DIR, "--null", "-T", "-", "-c"], input=files.encode(),
-                             stdout=subprocess.PIPE, check=True).stdout
-    subprocess.run(["tar", "-x", "-C", folder], input=archive, check=True)
+    run("bash", "-c", 'git ls-files -z | tar --null -T - -c | tar -x -C "$0"', folder, cwd=SOURCE_DIR)
 
 
 def changelog(field):

@@ -37,8 +37,8 @@ LOOKS = {
 
 
 @pytest.mark.parametrize("look", LOOKS)
-def test_every_caption_and_box_text_is_whole_and_the_markers_pure_red(own_driver, platform, look):
-    if platform != "windows":
+def test_every_caption_and_box_text_is_whole_and_the_markers_pure_red(own_driver, option, look):
+    if option("platform") != "windows":
         pytest.skip("the window's layout tests measure the captions on offscreen and xcb")
     arguments, settings = LOOKS[look]
     with wine.registry(settings):

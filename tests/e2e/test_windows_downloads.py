@@ -22,8 +22,8 @@ SYSTEM_DLLS = pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows")
 
 
 @pytest.fixture(scope="module")
-def exe(request):
-    return pathlib.Path(request.config.getoption("program")).resolve()
+def exe(option):
+    return option("program")
 
 
 @pytest.fixture(scope="module")
@@ -32,8 +32,8 @@ def pe(exe):
 
 
 @pytest.fixture(scope="module")
-def downloads(request):
-    return pathlib.Path(request.config.getoption("downloads")).resolve()
+def downloads(option):
+    return option("downloads")
 
 
 def test_the_zip_holds_the_program_its_licence_and_readme(downloads):
@@ -78,41 +78,26 @@ def test_the_version_record_names_gridwick_its_version_and_icon(pe):
     assert len(icons) == 1
 
 
-class Installer:
-    """msiexec in the suite's prefix."""
-
-    def __init__(self, prefix):
-        self.prefix = prefix
-        self.program_files = prefix / "drive_c/Program Files/Gridwick"
-
-    run = staticmethod(wine.run)
-
-    def shortcuts(self):
-        """Wine puts the Start-menu shortcut of a per-machine install in the user's own Start
-        menu; either place will do."""
-        return [path for folder in ("ProgramData", "users")
-                for path in (self.prefix / "drive_c" / folder).glob("**/Start Menu/Programs/Gridwick.lnk")]
-
-    def entries(self):
-        """Each installed product called Gridwick: its version, and whether the icon it shows is there."""
-        uninstall = self.run("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall", "/s")
-        versions = re.findall(r"DisplayName +REG_SZ +Gridwick\n(?:.*\n)*?.*DisplayVersion +REG_SZ +(\S+)", uninstall)
-        products = self.run("reg", "query", r"HKCR\Installer\Products", "/s")
-        icons = [self.run("winepath", "-u", icon).strip() for icon in re.findall(r"ProductIcon +REG_SZ +(.+)", products)]
-        return versions, [pathlib.Path(icon).name for icon in icons if pathlib.Path(icon).stat().st_size > 0]
+def installed(prefix):
+    """What is installed of Gridwick: each product's version and the icon it shows, if that is
+    there; the files in its folder; its Start-menu shortcuts (Wine puts a per-machine install's in
+    the user's own Start menu; either place will do)."""
+    uninstall = wine.run("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall", "/s")
+    products = wine.run("reg", "query", r"HKCR\Installer\Products", "/s")
+    icons = [pathlib.Path(wine.run("winepath", "-u", icon).strip()) for icon in re.findall(r"ProductIcon +REG_SZ +(.+)", products)]
+    drive = prefix / "drive_c"
+    return {"versions": re.findall(r"DisplayName +REG_SZ +Gridwick\n(?:.*\n)*?.*DisplayVersion +REG_SZ +(\S+)", uninstall),
+            "icons": [icon.name for icon in icons if icon.stat().st_size > 0],
+            "files": sorted(path.name for path in drive.glob("Program Files/Gridwick/*")),
+            "shortcuts": len([*drive.glob("ProgramData/**/Start Menu/Programs/Gridwick.lnk"),
+                              *drive.glob("users/**/Start Menu/Programs/Gridwick.lnk")])}
 
 
-@pytest.fixture(scope="module")
-def installer(wine_prefix):
-    return Installer(wine_prefix)
-
-
-def test_msiexec_installs_it_with_its_start_menu_shortcut(installer, downloads):
-    installer.run("msiexec", "/i", downloads / f"gridwick-{VERSION}-x64.msi", "/qn")
-    assert (installer.program_files / "gridwick.exe").is_file()
-    assert installer.shortcuts()
-    assert installer.run(r"C:\Program Files\Gridwick\gridwick.exe", "--version").strip() == f"Gridwick {SHOWN}"
-    assert installer.entries() == ([VERSION], ["gridwick.ico"])
+def test_msiexec_installs_it_with_its_start_menu_shortcut(wine_prefix, downloads):
+    wine.run("msiexec", "/i", downloads / f"gridwick-{VERSION}-x64.msi", "/qn")
+    assert installed(wine_prefix) == {"versions": [VERSION], "icons": ["gridwick.ico"], "files": ["gridwick.exe"],
+                                      "shortcuts": 1}
+    assert wine.run(r"C:\Program Files\Gridwick\gridwick.exe", "--version").strip() == f"Gridwick {SHOWN}"
 
 
 @pytest.fixture(scope="module")
@@ -127,17 +112,16 @@ def newer(exe, tmp_path_factory):
     return msi, version
 
 
-@pytest.mark.timeout(300)
-def test_a_newer_version_replaces_it_and_it_does_not_go_over_a_newer(installer, downloads, newer):
+def test_a_newer_version_replaces_it_and_it_does_not_go_over_a_newer(wine_prefix, downloads, newer):
     msi, version = newer
-    installer.run("msiexec", "/i", msi, "/qn")
-    assert installer.entries() == ([version], ["gridwick.ico"])
+    wine.run("msiexec", "/i", msi, "/qn")
+    assert installed(wine_prefix)["versions"] == [version]
     with pytest.raises(subprocess.CalledProcessError):
-        installer.run("msiexec", "/i", downloads / f"gridwick-{VERSION}-x64.msi", "/qn")
-    assert installer.entries()[0] == [version]
+        wine.run("msiexec", "/i", downloads / f"gridwick-{VERSION}-x64.msi", "/qn")
+    assert installed(wine_prefix) == {"versions": [version], "icons": ["gridwick.ico"], "files": ["gridwick.exe"],
+                                      "shortcuts": 1}
 
 
-def test_msiexec_x_removes_every_file_the_shortcut_and_the_entry(installer, newer):
-    installer.run("msiexec", "/x", newer[0], "/qn")
-    assert not installer.program_files.exists() or not any(installer.program_files.iterdir())
-    assert installer.shortcuts() == [] and installer.entries() == ([], [])
+def test_msiexec_x_removes_every_file_the_shortcut_and_the_entry(wine_prefix, newer):
+    wine.run("msiexec", "/x", newer[0], "/qn")
+    assert installed(wine_prefix) == {"versions": [], "icons": [], "files": [], "shortcuts": 0}

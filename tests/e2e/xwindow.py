@@ -39,9 +39,8 @@ def keys(*names, pause=0.15):
 
 
 def property_text(window, name):
-    """A window property as the window system received it, not the widget's own: its strings."""
-    line = run_text("xprop", "-id", window, name)
-    return line.split(" = ", 1)[1].strip() if " = " in line else line
+    """A window property's strings as the window system received it, not the widget's own."""
+    return run_text("xprop", "-id", window, name).split(" = ", 1)[-1]
 
 
 def title(window):
