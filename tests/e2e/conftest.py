@@ -18,8 +18,6 @@ import pytest
 
 from processes import Started, wait_until
 
-SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
-
 
 def pytest_addoption(parser):
     parser.addoption("--platform", choices=("x11", "wayland", "windows"), default="x11",

@@ -8,7 +8,9 @@ import xml.etree.ElementTree as ElementTree
 
 from PIL import Image, ImageChops, ImageOps, ImageStat
 
-LAYOUT = ElementTree.parse(__file__.rsplit("/", 3)[0] + "/window/frmGridwick.ui")
+from scenarios import SOURCE_DIR
+
+LAYOUT = ElementTree.parse(SOURCE_DIR / "window/frmGridwick.ui")
 CLIENT_HEIGHT = int(LAYOUT.find(".//widget[@name='surface']/property[@name='minimumSize']/size/height").text)
 
 

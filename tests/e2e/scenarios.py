@@ -1,4 +1,9 @@
-"""What the scenarios expect of the nine boxes and of the lines a screen reader is told."""
+"""What the scenarios expect of the nine boxes and of the lines a screen reader is told; where the
+sources are."""
+
+import pathlib
+
+SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 
 BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
              "Home wins", "Total", "Ties", "Total picks"]

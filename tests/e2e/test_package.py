@@ -3,12 +3,12 @@ runs the unit and window tests), then each of Debian's tools on it. The package'
 version are Debian's changelog's, which must agree with the project's (GRIDWICK_VERSION)."""
 
 import os
-import pathlib
 import subprocess
 
 import pytest
 
-SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
+from scenarios import SOURCE_DIR
+
 APP_ID = "io.github.gridwick.Gridwick"
 pytestmark = pytest.mark.timeout(900)
 
@@ -37,7 +37,7 @@ def package(tmp_path_factory):
     work = tmp_path_factory.mktemp("package")
     source = work / "one/gridwick"
     copy_source(source)
-    log = run("dpkg-buildpackage", "-us", "-uc", cwd=source)
+    log = run("dpkg-buildpackage", "-us", "-uc", "-jauto", cwd=source)
     deb = source.parent / f"{changelog('Source')}_{changelog('Version')}_{run('dpkg', '--print-architecture').strip()}.deb"
     root = work / "root"
     run("dpkg", "-x", deb, root)
@@ -66,7 +66,7 @@ def test_reprotest_builds_it_again_varied_without_tests_bit_identical(package):
     source = package["work"] / "reprotest/gridwick"
     copy_source(source)
     log = run("reprotest", "--verbosity=1", "--vary=-user_group,-fileordering,-domain_host", "--min-cpus=2",
-              f"--control-build={control}", "DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b",
+              f"--control-build={control}", "DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b -jauto",
               f"../{deb.name}", cwd=source)
     assert "Reproduction successful" in log, log[-4000:]
     assert "tests passed" not in log and "ctest" not in log, "tests ran under nocheck"

@@ -1,14 +1,12 @@
 """A session of use, in one run of the program: its window, a pick, batches from the menu bar and
 the pop-up, a printed page, and the quit question answered No."""
 
-import pathlib
 import subprocess
 
 import pytest
 
-from scenarios import BOX_NAMES, require_one_pick, require_outcomes_add_up, spoken_result
+from scenarios import BOX_NAMES, SOURCE_DIR, require_one_pick, require_outcomes_add_up, spoken_result
 
-SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 
 
 @pytest.mark.smoke

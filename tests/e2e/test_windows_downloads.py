@@ -13,8 +13,8 @@ import pefile
 import pytest
 
 import wine
+from scenarios import SOURCE_DIR
 
-SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 PACKAGING = SOURCE_DIR / "packaging/windows"
 VERSION, SHOWN = os.environ.get("GRIDWICK_VERSION", ""), os.environ.get("GRIDWICK_DISPLAY_VERSION", "")
 # Wine's copies of Windows' own libraries.
