@@ -24,7 +24,8 @@ BOXES = {box.find("property[@name='accessibleName']/string").text: rectangle
 
 
 def ocr(images, *options):
-    """The text of each image, read by one run of tesseract: it ends each page's text with a form feed."""
+    """The text of each grey image, with a white margin, read by one run of tesseract, which parts
+    the pages' texts with form feeds."""
     with tempfile.TemporaryDirectory() as folder:
         for number, image in enumerate(images):
             ImageOps.expand(image, 20, fill=255).save(f"{folder}/{number}.png")
@@ -37,6 +38,8 @@ def ocr(images, *options):
 
 
 class Picture:
+    """A picture of the window, at a scale to 96 dpi."""
+
     def __init__(self, path, scale):
         self.colours = Image.open(path).convert("RGB")
         self.scale = scale
