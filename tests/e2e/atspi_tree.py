@@ -22,7 +22,6 @@ config.checkForA11y = False
 from dogtail import tree  # noqa: E402  (after its configuration)
 
 
-
 def deliver_events():
     while GLib.MainContext.default().iteration(False):
         pass
