@@ -52,10 +52,6 @@ def application(pid):
     return found(is_program, "Gridwick on the accessibility bus", tree.root, recursive=False)
 
 
-def press(root, role, name):
-    found(lambda node: node.getRole() == role and node.name == name, name, root).doActionNamed("Press")
-
-
 class AtspiDriver:
     """One run of the program, found on the bus by its process id."""
 
@@ -103,9 +99,6 @@ class AtspiDriver:
         """The boxes, once they show `count` picks."""
         wait_for(lambda: self.picks() == str(count), f"{count} picks")
         return self.boxes()
-
-    def press(self, role, name, root=None):
-        press(root or self.app, role, name)
 
     def shown_item(self, name):
         """The menu item of that name while it shows, without waiting."""
