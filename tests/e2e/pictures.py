@@ -67,8 +67,8 @@ class Picture:
         words = ocr(insides, "--psm", "8", *whitelist) if "" in lines else lines
         return {name: line or word for name, line, word in zip(names, lines, words)}
 
-    def captions_whole(self):
-        """A line for each label, and whether all are whole. OCR must read the caption; its ink
+    def captions(self):
+        """A line for each label that says whether its caption is whole. OCR must read it; its ink
         must keep clear of the label's top and bottom and of the side it is not aligned to, and a
         centred caption must not fill its label from side to side (a clipped caption runs into
         them); a one-line caption's capitals must stand 16 to 20 px high at 96 dpi, as 18 points
@@ -76,7 +76,7 @@ class Picture:
         labels = [(label, self.crop(rectangle)) for label, rectangle in rectangles("QLabel").items()]
         read = ocr([ink.resize((round(ink.width * 4 / self.scale), round(ink.height * 4 / self.scale)))
                     for _, ink in labels], "--psm", "6")
-        lines, whole_all = [], True
+        lines = []
         for (label, ink), words in zip(labels, read):
             caption = label.find("property[@name='text']/string").text
             # The ink: what is darker than mid-grey, so that a box's grey frame next to a label is not.
@@ -87,10 +87,9 @@ class Picture:
             clear = top > 0 and bottom < ink.height and [edge for side, edge in sides.items() if side in alignment] == [False]
             one_line = " " not in caption
             whole = words == " ".join(caption.split()) and clear and (not one_line or 16 <= (bottom - top) / self.scale <= 20)
-            whole_all = whole_all and whole
             lines.append(f"{'ok ' if whole else 'BAD'} {label.get('name')}: {caption!r} read as {words!r}, ink "
                          f"{left},{top} to {right},{bottom} in {ink.width}x{ink.height}")
-        return whole_all, lines
+        return lines
 
     def reddest_colours(self, box):
         """The colours of the box's red ink (red well above green), most used first."""

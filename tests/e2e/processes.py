@@ -1,5 +1,6 @@
 """Background processes that the suite starts and stops, and bounded waits."""
 
+import contextlib
 import os
 import pathlib
 import signal
@@ -30,11 +31,8 @@ class Started:
                                             stderr=subprocess.STDOUT, start_new_session=True, **options)
 
     def stop(self):
-        if self.process.poll() is None:
-            try:
-                os.killpg(self.process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
+        with contextlib.suppress(ProcessLookupError):  # the group has ended
+            os.killpg(self.process.pid, signal.SIGTERM)
             try:
                 self.process.wait(timeout=10)
             except subprocess.TimeoutExpired:

@@ -1,7 +1,8 @@
 """What the scenarios expect of the nine boxes and of the lines a screen reader is told; where the
-sources are."""
+sources are, and how the tests that build them again copy them and run a build's commands."""
 
 import pathlib
+import subprocess
 
 SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 
@@ -29,3 +30,17 @@ def spoken_result(boxes):
     winner = "visitor wins" if boxes["Visitor winner"] else "home wins" if boxes["Home winner"] else "a tie"
     return (f"Visitor {boxes['Visitor score']}, home {boxes['Home score']}, {winner}, "
             f"{picks} pick{'s' if picks != 1 else ''}")
+
+
+def run(*command, cwd=None, env=None):
+    """What the command printed, output and errors together; the test fails with it if the
+    command does."""
+    done = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    assert done.returncode == 0, f"{' '.join(map(str, command))}:\n{done.stdout[-4000:]}"
+    return done.stdout
+
+
+def copy_source(folder):
+    """The tracked files as they are in the work tree, as a fresh clone holds them."""
+    folder.mkdir(parents=True)
+    run("bash", "-c", 'git ls-files -z | tar --null -T - -c | tar -x -C "$0"', folder, cwd=SOURCE_DIR)

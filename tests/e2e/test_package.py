@@ -7,24 +7,10 @@ import subprocess
 
 import pytest
 
-from scenarios import SOURCE_DIR
+from scenarios import SOURCE_DIR, copy_source, run
 
 APP_ID = "io.github.gridwick.Gridwick"
 pytestmark = pytest.mark.timeout(900)
-
-
-def run(*command, cwd=None, env=None):
-    """What the command printed, output and errors together; the test fails with it if the
-    command does."""
-    done = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    assert done.returncode == 0, f"{' '.join(map(str, command))}:\n{done.stdout[-4000:]}"
-    return done.stdout
-
-
-def copy_source(folder):
-    """The tracked files as they are in the work tree, as a fresh clone holds them."""
-    folder.mkdir(parents=True)
-    run("bash", "-c", 'git ls-files -z | tar --null -T - -c | tar -x -C "$0"', folder, cwd=SOURCE_DIR)
 
 
 def changelog(field):
