@@ -65,7 +65,7 @@ class AtspiDriver:
         for event in ("object:state-changed:showing", "object:announcement"):
             pyatspi.Registry.registerEventListener(self._hear, event)
 
-    def stop(self):
+    def close(self):
         for event in ("object:state-changed:showing", "object:announcement"):
             pyatspi.Registry.deregisterEventListener(self._hear, event)
         self.process.stop()

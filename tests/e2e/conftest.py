@@ -7,6 +7,7 @@ weston and a Wine prefix. Each fixture stops what it started, by process id, in 
 of that platform from the `driver` fixture.
 """
 
+import contextlib
 import functools
 import importlib
 import os
@@ -150,20 +151,13 @@ def driver(request, platform_driver):
     finds its printers as it starts: the print scheduler comes first if a test will print."""
     if any("printer" in item.fixturenames for item in request.session.items):
         request.getfixturevalue("printer")
-    running = platform_driver()
-    yield running
-    running.stop()
+    with contextlib.closing(platform_driver()) as running:
+        yield running
 
 
 @pytest.fixture
 def own_driver(platform_driver):
-    """A run of the program of the test's own, for a scenario that ends it; start it with the
-    environment it needs."""
-    started = []
-
-    def start(**environment):
-        started.append(platform_driver(**environment))
-        return started[-1]
-    yield start
-    for running in started:
-        running.stop()
+    """Runs of the program of the test's own, for a scenario that ends one: each started with
+    the environment it needs, and closed when the test ends."""
+    with contextlib.ExitStack() as runs:
+        yield lambda **environment: runs.enter_context(contextlib.closing(platform_driver(**environment)))

@@ -37,7 +37,7 @@ class Driver(xwindow.XInput):
         wine.run(option("ask_for_provider"), timeout=30)
         self.told_before = 0
 
-    def stop(self):
+    def close(self):
         self.process.stop()
 
     def size(self):
@@ -74,7 +74,7 @@ class Driver(xwindow.XInput):
         time.sleep(1)  # Wine's menus are not on the accessibility bus; they show within a second
         return True
 
-    def close(self):
+    def request_close(self):
         subprocess.run(["wmctrl", "-i", "-c", self.window], check=True)
 
     def question_text(self):

@@ -60,7 +60,8 @@ def picture(window, path):
 
 class XInput:
     """The scenarios' verbs as keys and clicks given to the program's window (self.window). A
-    driver says whether a menu shows (menu_shows) and how a close request reaches the window (close)."""
+    driver says whether a menu shows (menu_shows) and how a close request reaches the window
+    (request_close)."""
 
     def title(self):
         return title(self.window)
@@ -98,7 +99,7 @@ class XInput:
 
     def ask_to_quit(self, way):
         if way == "close button":
-            self.close()
+            self.request_close()
         else:
             self.open_menu(lambda: keys("alt+f"), "Exit")
             keys("x")
