@@ -86,8 +86,6 @@ class AtspiDriver:
         lines, self.told = self.told, []
         return lines
 
-    wait = staticmethod(wait_for)
-
     def boxes(self):
         return {node.name: node.text for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_TEXT)
                 if node.name in BOX_NAMES}

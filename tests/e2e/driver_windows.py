@@ -25,7 +25,6 @@ TOLD = re.compile(r"Visitor \d+, home \d+, (?:visitor wins|home wins|a tie), \d+
 
 class Driver(xwindow.XInput):
     platform = "windows"
-    wait = staticmethod(wait_until)
 
     def __init__(self, option, scratch, arguments=(), **environment):
         self.scratch = scratch

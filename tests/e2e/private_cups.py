@@ -16,11 +16,6 @@ CUPSD_CONF = """Listen {folder}/cups.sock
 LogLevel info
 Browsing No
 WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
 <Policy default>
   <Limit All>
     Order deny,allow

@@ -5,8 +5,8 @@ import subprocess
 
 import pytest
 
+from processes import wait_until
 from scenarios import BOX_NAMES, SOURCE_DIR, require_one_pick, require_outcomes_add_up, spoken_result
-
 
 
 @pytest.mark.smoke
@@ -50,9 +50,9 @@ def test_print_puts_one_sharp_page_on_the_default_printer(driver, printer):
 
     before, picks = pdfs(), driver.picks()
     driver.print_window()
-    pdf = driver.wait(lambda: next((path for path, mtime in pdfs().items() if before.get(path) != mtime), None),
+    pdf = wait_until(lambda: next((path for path, mtime in pdfs().items() if before.get(path) != mtime), None),
                       "the printed PDF", timeout=60)
-    driver.wait(lambda: b"%%EOF" in pdf.read_bytes()[-64:], "the PDF to be complete")
+    wait_until(lambda: b"%%EOF" in pdf.read_bytes()[-64:], "the PDF to be complete")
     assert "Gridwick" in pdf.name
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
     assert "\nPages:           1\n" in info
