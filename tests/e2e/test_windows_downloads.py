@@ -24,13 +24,8 @@ SYSTEM_DLLS = pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows")
 
 
 @pytest.fixture(scope="module")
-def exe(option):
-    return option("program")
-
-
-@pytest.fixture(scope="module")
-def pe(exe):
-    return pefile.PE(exe)
+def pe(option):
+    return pefile.PE(option("program"))
 
 
 def test_the_zip_holds_the_program_its_licence_and_readme(option):
@@ -54,9 +49,10 @@ def test_the_downloads_built_again_varied_are_the_same_bit_for_bit(option, tmp_p
     first, again = option("downloads"), copy / "build/windows"
     sums = [line.split() for line in (first / "SHA256SUMS").read_text().splitlines()]
     differ = [name for digest, name in sums if hashlib.sha256((again / name).read_bytes()).hexdigest() != digest]
-    assert differ == [], "\n".join(subprocess.run(["diffoscope", "--text", "-", first / name, again / name],
-                                                  capture_output=True, text=True, timeout=300).stdout[:3000] for name in differ)
-    shutil.rmtree(copy)  # a build and a Qt: 300 MB, in memory where /tmp is
+    where = [subprocess.run(["diffoscope", "--text", "-", first / name, again / name], capture_output=True, text=True,
+                            timeout=300).stdout[:3000] for name in differ]
+    assert differ == [], "\n".join(where)
+    shutil.rmtree(copy)  # a second build and a copy of Qt, in memory where /tmp is a tmpfs
 
 
 def test_gridwick_exe_needs_no_dll_but_windows_own(pe):
@@ -64,14 +60,14 @@ def test_gridwick_exe_needs_no_dll_but_windows_own(pe):
     assert {dll for dll in imported if not (SYSTEM_DLLS / dll).exists() and not dll.startswith("api-ms-win-")} == set()
 
 
-def test_gridwick_exe_holds_both_windows_styles(exe):
+def test_gridwick_exe_holds_both_windows_styles(option):
     """Qt picks windows11 on Windows 11 and windowsvista below; the plugin's metadata names both."""
-    content = exe.read_bytes()
+    content = option("program").read_bytes()
     assert b"windows11" in content and b"windowsvista" in content
 
 
-def test_version_answers_the_shown_version(exe, wine_prefix):
-    assert wine.run(exe, "--version").strip() == f"Gridwick {SHOWN}"
+def test_version_answers_the_shown_version(option, wine_prefix):
+    assert wine.run(option("program"), "--version").strip() == f"Gridwick {SHOWN}"
 
 
 def test_the_version_record_names_gridwick_its_version_and_icon(pe):
@@ -112,14 +108,14 @@ def test_msiexec_installs_it_with_its_start_menu_shortcut(wine_prefix, option):
 
 
 @pytest.fixture(scope="module")
-def newer(exe, tmp_path_factory):
+def newer(option, tmp_path_factory):
     """A higher version's MSI, made for the test from the same source, and its version."""
     major, minor, patch, build = VERSION.split(".")
     version = f"{major}.{minor}.{int(patch) + 1}.{build}"
     msi = tmp_path_factory.mktemp("newer") / "newer.msi"
-    subprocess.run(["/usr/bin/python3", PACKAGING / "make_msi.py", "--wixl", "wixl", "--version", version,
-                    "--epoch", os.environ["GRIDWICK_RELEASE_EPOCH"], "--exe", exe, "--icon", PACKAGING / "gridwick.ico",
-                    "--output", msi, PACKAGING / "gridwick.wxs"], check=True, capture_output=True)
+    run("/usr/bin/python3", PACKAGING / "make_msi.py", "--wixl", "wixl", "--version", version, "--epoch",
+        os.environ["GRIDWICK_RELEASE_EPOCH"], "--exe", option("program"), "--icon", PACKAGING / "gridwick.ico",
+        "--output", msi, PACKAGING / "gridwick.wxs")
     return msi, version
 
 
