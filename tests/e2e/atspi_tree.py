@@ -98,11 +98,6 @@ class AtspiDriver:
         wait_for(lambda: self.picks() == str(count), f"{count} picks")
         return self.boxes()
 
-    def shown_item(self, name):
-        """The menu item of that name while it shows, without waiting."""
-        return self.app.findChild(lambda node: node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == name and node.showing,
-                                  retry=False, requireResult=False)
-
     def question(self):
         return found(is_question, "the quit question", self.app, recursive=False)
 

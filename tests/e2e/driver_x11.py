@@ -1,9 +1,10 @@
 """Gridwick under X11, driven by real X input (xdotool) and read over AT-SPI."""
 
+import pyatspi
 import pytest
 
 import xwindow
-from atspi_tree import AtspiDriver, wait_for
+from atspi_tree import AtspiDriver, found
 
 
 class Driver(xwindow.XInput, AtspiDriver):
@@ -19,7 +20,8 @@ class Driver(xwindow.XInput, AtspiDriver):
 
     def menu_shows(self, item):
         try:
-            return wait_for(lambda: self.shown_item(item), f"{item} to show", timeout=4)
+            return found(lambda node: node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == item and node.showing,
+                         f"{item} to show", self.app, timeout=4)
         except TimeoutError:
             return None
 
