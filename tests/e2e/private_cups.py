@@ -34,9 +34,8 @@ def start(folder):
                                                  + "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n")
     (folder / "etc/cupsd.conf").write_text(CUPSD_CONF.format(folder=folder))
     os.environ["CUPS_SERVER"] = str(folder / "cups.sock")
-    scheduler = Started(["/usr/sbin/cupsd", "-f", "-c", folder / "etc/cupsd.conf",
-                         "-s", folder / "etc/cups-files.conf"], folder / "log/cupsd.out")
-    return scheduler
+    return Started(["/usr/sbin/cupsd", "-f", "-c", folder / "etc/cupsd.conf", "-s", folder / "etc/cups-files.conf"],
+                   folder / "log/cupsd.out")
 
 
 def retried(command):
