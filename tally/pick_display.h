@@ -6,6 +6,9 @@
 
 namespace gridwick {
 
+// What the winner's marker box shows; the other boxes show numbers or nothing.
+inline constexpr std::string_view winnerMarker = "WINNER!!";
+
 // Where the tally shows its results. Output only: the tally never reads a field back.
 class PickDisplay {
 public:

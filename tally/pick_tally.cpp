@@ -12,7 +12,6 @@ namespace gridwick {
 
 namespace {
 
-    constexpr std::string_view winnerMarker = "WINNER!!";
     constexpr std::string_view emptyText;
 
 } // namespace

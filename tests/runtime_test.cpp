@@ -1,5 +1,4 @@
 #include "runtime/checked_int16.h"
-#include "runtime/error_report.h"
 #include "runtime/floor_to_int16.h"
 #include "runtime/number_text.h"
 #include "runtime/runtime_error.h"
@@ -100,14 +99,6 @@ namespace {
             EXPECT_EQ(errorRaisedBy([input = value] { (void)floorToInt16(input); }), error)
                 << value;
         }
-    }
-
-    TEST(ErrorReport, NamesTheNumberAndTheDescription)
-    {
-        EXPECT_EQ(
-            errorReportText(RuntimeError(ErrorNumber::Overflow)), "Run-time error 6: Overflow");
-        EXPECT_EQ(errorReportText(RuntimeError(ErrorNumber::FloatingPoint)),
-            "Run-time error 16: Invalid floating-point result");
     }
 
 } // namespace

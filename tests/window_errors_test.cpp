@@ -54,7 +54,8 @@ namespace {
             QMessageBox::Ok, [&] { picksWhileReported = boxText("txtPicks"); });
         child<QPushButton>("Command1")->click();
         ASSERT_EQ(answerer.boxes().size(), 1U);
-        EXPECT_TRUE(answerer.boxes()[0].text.startsWith("Run-time error 16:"))
+        EXPECT_TRUE(answerer.boxes()[0].text.startsWith(
+            "Run-time error 16: Invalid floating-point result\n\n"))
             << answerer.boxes()[0].text.toStdString();
         EXPECT_EQ(picksWhileReported, "2");
         EXPECT_EQ(window.counters().intPicks, 1);

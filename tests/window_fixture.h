@@ -2,10 +2,12 @@
 
 #include "fakes.h"
 #include "window/frm_gridwick.h"
+#include "window/translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace gridwick::testing {
@@ -93,6 +96,25 @@ private:
     QTimer timer_;
     int stuckLimit_;
     int stuckPolls_ = 0;
+};
+
+// Every language the program carries, English (whose file holds its plurals) among them.
+inline std::vector<std::string> carriedLanguages()
+{
+    std::vector<std::string> languages;
+    for (const QString& file : QDir(":/i18n").entryList({ "gridwick_*.qm" })) {
+        languages.push_back(file.sliced(9).chopped(3).toStdString()); // gridwick_de.qm: de
+    }
+    return languages;
+}
+
+// The program in one language while it lives; a base of a fixture whose window it translates.
+struct InLanguage {
+    explicit InLanguage(const std::string& language)
+        : translations(QLocale(QString::fromStdString(language)))
+    {
+    }
+    Translations translations;
 };
 
 // A shown window with a scripted random source.

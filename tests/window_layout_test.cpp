@@ -1,12 +1,17 @@
 #include "window_fixture.h"
 
+#include "window/result_notice.h"
+
 #include <QAccessible>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -43,6 +48,15 @@ namespace {
             ink.height() / ratio);
     }
 
+    // The width a box's text may take: inside its frame, with a little to spare.
+    int roomInside(const QLineEdit& box)
+    {
+        QStyleOptionFrame option;
+        option.initFrom(&box);
+        option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+        return box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).width() - 4;
+    }
+
     TEST_F(WindowLayout, ClientAreaIsFixedBelowTheMenuBar)
     {
         EXPECT_EQ(window.windowTitle(), "Gridwick");
@@ -59,7 +73,18 @@ namespace {
         }
     }
 
-    TEST_F(WindowLayout, EveryControlHasItsFontAndEveryCaptionFits)
+    // The window in each language the program carries, English among them.
+    class WindowLayoutInEachLanguage : public ::testing::WithParamInterface<std::string>,
+                                       public InLanguage,
+                                       public WindowFixture {
+    protected:
+        WindowLayoutInEachLanguage()
+            : InLanguage(GetParam())
+        {
+        }
+    };
+
+    TEST_P(WindowLayoutInEachLanguage, EveryControlHasItsFontAndEveryCaptionFits)
     {
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             const QFontInfo font(label->font());
@@ -89,8 +114,91 @@ namespace {
         }
 
         const auto* button = child<QPushButton>("Command1");
-        EXPECT_LE(button->sizeHint().width(), button->width());
+        EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
+        const QString marker = QCoreApplication::translate("TextBoxDisplay", "WINNER!!");
+        EXPECT_LE(QFontMetrics(child("Text1")->font()).horizontalAdvance(marker),
+            roomInside(*child<QLineEdit>("Text1")))
+            << marker.toStdString();
     }
+
+    // The access key of a caption: the character after its single '&', or none.
+    QChar accessKey(const QString& caption)
+    {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+        return mnemonic.isEmpty() ? QChar() : caption.at(caption.indexOf('&') + 1).toUpper();
+    }
+
+    // The menu bar's titles with the PICK!! button's caption, and the File menu's items, each
+    // have an access key that no other caption in the window or the same menu has.
+    TEST_P(WindowLayoutInEachLanguage, AccessKeysAreUniqueInTheWindowAndEachMenu)
+    {
+        QStringList inWindow { child<QPushButton>("Command1")->text() };
+        for (const QAction* title : window.menuBar()->actions()) {
+            inWindow.append(title->text());
+        }
+        QStringList inFileMenu;
+        for (const QAction* item : child<QMenu>("mnuFile")->actions()) {
+            inFileMenu.append(item->text());
+        }
+        for (const QStringList& captions : { inWindow, inFileMenu }) {
+            QSet<QChar> keys;
+            for (const QString& caption : captions) {
+                const QChar key = accessKey(caption);
+                EXPECT_FALSE(key.isNull()) << caption.toStdString();
+                EXPECT_FALSE(keys.contains(key)) << caption.toStdString();
+                keys.insert(key);
+            }
+        }
+        for (const QAction* item : child<QMenu>("mnuRandom")->actions()) {
+            EXPECT_TRUE(accessKey(item->text()).isNull()) << item->text().toStdString();
+        }
+    }
+
+    // Which of a language's plural forms a count takes: CLDR's rules for whole numbers.
+    int pluralForm(const std::string& language, int count)
+    {
+        const bool endsInTwoToFour
+            = count % 10 >= 2 && count % 10 <= 4 && !(count % 100 >= 12 && count % 100 <= 14);
+        if (language == "pl") {
+            return count == 1 ? 0 : endsInTwoToFour ? 1 : 2;
+        }
+        if (language == "ru") {
+            return count % 10 == 1 && count % 100 != 11 ? 0 : endsInTwoToFour ? 1 : 2;
+        }
+        if (language == "fr" || language == "pt_BR") {
+            return count <= 1 ? 0 : 1;
+        }
+        return count == 1 ? 0 : 1;
+    }
+
+    // The line a screen reader is told takes the count's plural form from the language's file.
+    TEST_P(WindowLayoutInEachLanguage, SpokenLineTakesTheCountsPluralForm)
+    {
+        QFile file(QString::fromStdString(":/ts/gridwick_" + GetParam() + ".ts"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString source = QString::fromUtf8(file.readAll());
+        QStringList forms;
+        for (const auto& match :
+            QRegularExpression("<numerusform>(.*)</numerusform>").globalMatch(source)) {
+            forms.append(match.captured(1));
+        }
+        ASSERT_EQ(forms.size(), GetParam() == "pl" || GetParam() == "ru" ? 3 : 2);
+        for (const int picks : { 1, 2, 5, 12, 22, 101 }) {
+            TallyCounters counters;
+            counters.intVisitor = counters.intHome = 33;
+            counters.intPicks = counters.intTies = static_cast<std::int16_t>(picks);
+            const QString expected = QString(forms[pluralForm(GetParam(), picks)])
+                                         .replace("%n", QString::number(picks))
+                                         .arg(33)
+                                         .arg(33)
+                                         .arg(QCoreApplication::translate("ResultNotice", "a tie"));
+            EXPECT_EQ(resultLine(counters).toStdString(), expected.toStdString()) << picks;
+        }
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Carried, WindowLayoutInEachLanguage,
+        ::testing::ValuesIn(carriedLanguages()),
+        [](const auto& language) { return language.param; });
 
     TEST_F(WindowLayout, FocusStartsOnPickAndTabFollowsTheTabIndex)
     {
@@ -136,15 +244,9 @@ namespace {
             EXPECT_TRUE(accessible->state().readOnly);
             EXPECT_EQ(box->palette().color(QPalette::Text) == QColor(255, 0, 0), expected.red);
 
-            QStyleOptionFrame option;
-            option.initFrom(box);
-            option.lineWidth
-                = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-            const QRect inside
-                = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
             EXPECT_LE(
                 QFontMetrics(box->font()).horizontalAdvance(QString::fromLatin1(expected.widest)),
-                inside.width() - 4);
+                roomInside(*box));
         }
     }
 

@@ -51,11 +51,12 @@ other_packages=(
     clang clang-format clang-tidy clazy python3 shellcheck pyflakes3
 )
 # gridwick.exe: cross-built with MinGW-w64 against Qt 6.8 for Windows, whose host tools are
-# Debian's own Qt; run under Wine, whose own fonts (Tahoma among them) come separately, on a
+# Debian's own Qt (its lrelease among them: the Windows Qt holds qtbase alone); run under Wine, whose own fonts (Tahoma among them) come separately, on a
 # private Xvfb with a window manager, read by OCR and printed to a private CUPS; its installer
 # made with wixl.
 windows_packages=(
-    cmake ninja-build qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix googletest
+    cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+    g++-mingw-w64-x86-64-posix googletest
     wine64 fonts-wine xz-utils xvfb xauth xdotool x11-utils openbox wmctrl imagemagick python3-pefile
     tesseract-ocr tesseract-ocr-eng python3-pil wixl locales python3-pytest python3-pytest-timeout
     # Built bit for bit alike: the installer's summary rewritten, a second build varied, and

@@ -1,6 +1,7 @@
 #include "window/command_line.h"
 
 #include "gridwick_version.h"
+#include "window/translations.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -17,16 +18,15 @@ namespace {
     // The program's command line, described once for both passes over it.
     void describeOptions(QCommandLineParser& parser)
     {
-        parser.setApplicationDescription(
-            QStringLiteral("Makes random picks for football games between a visitor and a home "
-                           "team.\nQt's own options, such as -platform and -style, also "
-                           "apply."));
+        parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
+            "Makes random picks for football games between a visitor and a home team.\nQt's own "
+            "options, such as -platform and -style, also apply."));
         // Qt's options are single-dash words; reading them as such keeps them whole.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         // Not addHelpOption(): its --help-all promises Qt's options, which only the window's
         // application object can list, and that needs a display.
         parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") },
-            QStringLiteral("Shows this help and exits.") });
+            QCoreApplication::translate("CommandLine", "Shows this help and exits.") });
         parser.addVersionOption();
     }
 
@@ -50,10 +50,13 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
     // Qt's own answers (showHelp, showVersion) need the application object of the window, which
     // needs a display; these need none.
     if (parser.isSet(QStringLiteral("help"))) {
-        // The usage line names the program as it was started, which takes an application
-        // object; a core one needs no display.
+        // The usage line names the program as it was started, and the help is read in the
+        // user's language: both take an application object, and a core one needs no display.
         const QCoreApplication application(argc, argv);
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        const Translations translations;
+        QCommandLineParser translated;
+        describeOptions(translated);
+        std::fputs(qPrintable(translated.helpText()), stdout);
         return EXIT_SUCCESS;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -71,13 +74,14 @@ std::optional<int> refuseUnknownArguments(const QStringList& arguments)
     if (!parser.parse(arguments)) {
         problem = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
-        problem = QStringLiteral("Unexpected argument '%1'.")
+        problem = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                       .arg(parser.positionalArguments().constFirst());
     }
     if (problem.isEmpty()) {
         return std::nullopt;
     }
-    std::fprintf(stderr, "gridwick: %s Try 'gridwick --help'.\n", qPrintable(problem));
+    const QString advice = QCoreApplication::translate("CommandLine", "Try 'gridwick --help'.");
+    std::fprintf(stderr, "gridwick: %s %s\n", qPrintable(problem), qPrintable(advice));
     return 2;
 }
 

@@ -9,6 +9,7 @@
 #include "window/window_printer.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -125,7 +126,8 @@ void FrmGridwick::mnuMore_Click(std::int16_t batchSize)
 void FrmGridwick::mnuClear_Click()
 {
     if (runCommand([this] { tally_.clear(); })) {
-        notice_->say(QStringLiteral("Cleared"));
+        //: Told to a screen reader once the tallies have been cleared.
+        notice_->say(QCoreApplication::translate("FrmGridwick", "Cleared"));
     }
 }
 

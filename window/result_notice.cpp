@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -15,13 +16,13 @@ namespace {
     {
         switch (outcome) {
         case Outcome::VisitorWins:
-            return QStringLiteral("visitor wins");
+            return QCoreApplication::translate("ResultNotice", "visitor wins");
         case Outcome::HomeWins:
-            return QStringLiteral("home wins");
+            return QCoreApplication::translate("ResultNotice", "home wins");
         case Outcome::Tie:
             break;
         }
-        return QStringLiteral("a tie");
+        return QCoreApplication::translate("ResultNotice", "a tie");
     }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -40,13 +41,13 @@ namespace {
 
 QString resultLine(const TallyCounters& counters)
 {
-    const int picks = counters.intPicks;
-    return QStringLiteral("Visitor %1, home %2, %3, %4 %5")
+    //: Told to a screen reader after each pick or batch: the two scores, who won and how many
+    //: picks have been made, as in "Visitor 16, home 49, home wins, 1 pick".
+    return QCoreApplication::translate(
+        "ResultNotice", "Visitor %1, home %2, %3, %n pick(s)", nullptr, counters.intPicks)
         .arg(counters.intVisitor)
         .arg(counters.intHome)
-        .arg(spoken(latestOutcome(counters)))
-        .arg(picks)
-        .arg(picks == 1 ? QStringLiteral("pick") : QStringLiteral("picks"));
+        .arg(spoken(latestOutcome(counters)));
 }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -5,7 +5,7 @@
 #include "window/command_line.h"
 #include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
-#include "window/qt_translations.h"
+#include "window/translations.h"
 
 #include <QApplication>
 #include <QString>
@@ -94,6 +94,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
+    const Translations translations;
     if (const auto status = refuseUnknownArguments(QApplication::arguments())) {
         return *status;
     }
@@ -105,7 +106,6 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     QApplication::setApplicationVersion(QStringLiteral(GRIDWICK_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(GRIDWICK_APP_ID));
     installFontSubstitutes();
-    installQtTranslations(application);
 
     FrmGridwick window(std::make_unique<XoshiroRandom>());
     // Exit ends the program at once: exit() stops the event loop without closing the window,

@@ -1,5 +1,6 @@
 #include "window/text_box_display.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
@@ -7,6 +8,20 @@
 #include <stdexcept>
 
 namespace gridwick {
+
+namespace {
+
+    // The tally writes its marker in English; the box shows it in the user's language.
+    QString shownText(const std::string& text)
+    {
+        if (text == winnerMarker) {
+            //: Marks the side that won the pick, in red beside its score.
+            return QCoreApplication::translate("TextBoxDisplay", "WINNER!!");
+        }
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+
+} // namespace
 
 QString boxName(DisplayField field)
 {
@@ -45,8 +60,7 @@ void TextBoxDisplay::flush()
 {
     for (Slot& slot : slots_) {
         if (slot.pending) {
-            slot.box->setText(
-                QString::fromLatin1(slot.text.data(), static_cast<qsizetype>(slot.text.size())));
+            slot.box->setText(shownText(slot.text));
             slot.pending = false;
         }
     }
