@@ -58,7 +58,7 @@ windows_packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
     g++-mingw-w64-x86-64-posix googletest
     wine64 fonts-wine xz-utils xvfb xauth xdotool x11-utils openbox wmctrl imagemagick python3-pefile
-    tesseract-ocr tesseract-ocr-eng python3-pil wixl locales python3-pytest python3-pytest-timeout
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra python3-pil wixl locales python3-pytest python3-pytest-timeout
     # Built bit for bit alike: the installer's summary rewritten, a second build varied, and
     # where it differs, said.
     python3-olefile faketime diffoscope-minimal

@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Remakes docs/gridwick.png: the real program on a private Xvfb after one batch of picks,
 # captured with ImageMagick's import.
-#   screenshot.sh           the program for Linux, built for it
-#   screenshot.sh windows   gridwick.exe under Wine, built by the windows preset, into
-#                           build/windows/gridwick-windows.png (Debian 13 only, where it builds)
+#   screenshot.sh [LOCALE]           the program for Linux, built for it; in a LOCALE's language
+#                                    (de_DE.UTF-8), into docs/gridwick-de.png
+#   screenshot.sh windows [LOCALE]   gridwick.exe under Wine, built by the windows preset, into
+#                                    build/windows/gridwick-windows.png (Debian 13 only, where
+#                                    it builds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=tools/private-xvfb.sh
 source tools/private-xvfb.sh
 
-if [[ ${1:-} == windows ]]; then
+platform=${1:-}
+[[ $platform == windows ]] && shift
+locale=${1:-C.UTF-8}
+language=${locale%%[_.]*}
+suffix=${language/#C/}
+
+if [[ $platform == windows ]]; then
     bash tools/install-deps.sh windows
     bash tools/qt-for-windows.sh
     cmake --preset windows >/dev/null
@@ -18,28 +26,31 @@ if [[ ${1:-} == windows ]]; then
     source tools/wine.sh
     export WINEPREFIX=$PWD/build/windows/wine
     program=("$wine" build/windows/window/gridwick.exe)
-    picture=build/windows/gridwick-windows.png
+    picture=build/windows/gridwick-windows${suffix:+-$suffix}.png
     prepare_wine_prefix
 else
     bash tools/install-deps.sh screenshot
     bash tools/build.sh program >/dev/null
     program=(env QT_QPA_PLATFORM=xcb build/program/window/gridwick)
-    picture=docs/gridwick.png
+    picture=docs/gridwick${suffix:+-$suffix}.png
 fi
 
 start_xvfb
 mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" "${program[@]}" >"$work/program.log" 2>&1 &
+LANG=$locale LC_ALL=$locale XDG_RUNTIME_DIR="$work/runtime" "${program[@]}" >"$work/program.log" 2>&1 &
 pids+=($!)
 
 timeout 60 xdotool search --sync --onlyvisible --name '^Gridwick$' >/dev/null
 sleep 1 # Wine makes and drops a window or two on the way
 window=$(xdotool search --onlyvisible --name '^Gridwick$' | head -n 1)
 xdotool windowfocus --sync "$window"
-# Randomization > Plus 300 More, then one more pick, so that every box shows something.
-xdotool key --clearmodifiers alt+r Down Down Return
+# Plus 300 More from the pop-up menu, then one more pick with the focused PICK!! button, so that
+# every box shows something; in every language alike.
+xdotool mousemove --window "$window" 10 390 click 3
 sleep 0.5
-xdotool key --clearmodifiers alt+k
+xdotool key --clearmodifiers Down Down Down Return
+sleep 0.5
+xdotool key --clearmodifiers space
 sleep 0.5
 mkdir -p "$(dirname "$picture")"
 import -window "$window" "$picture"

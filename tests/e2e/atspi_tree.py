@@ -11,7 +11,7 @@ from dogtail.config import config
 from gi.repository import GLib
 
 from processes import Started, wait_until
-from scenarios import BOX_NAMES
+from scenarios import BOX_NAMES, Words
 
 config.logDebugToFile = False
 config.logDebugToStdOut = False
@@ -33,10 +33,6 @@ def wait_for(condition, what, timeout=10.0):
     return wait_until(lambda: deliver_events() or condition(), what, timeout)
 
 
-def is_question(node):
-    return node.name == "QUIT?!" and node.showing
-
-
 def found(condition, what, root, recursive=True, timeout=10.0):
     """The first node under root that meets the condition, waited for."""
     return wait_for(lambda: root.findChild(condition, recursive=recursive, retry=False, requireResult=False),
@@ -56,6 +52,7 @@ class AtspiDriver:
     """One run of the program, found on the bus by its process id."""
 
     def __init__(self, program, log, environment):
+        self.words = Words(environment.get("LC_ALL", "C"))
         self.process = Started([program], log, env=dict(os.environ, **environment))
         try:
             self.app = application(self.process.process.pid)
@@ -87,8 +84,11 @@ class AtspiDriver:
         return lines
 
     def boxes(self):
-        return {node.name: node.text for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_TEXT)
-                if node.name in BOX_NAMES}
+        shown = {node.name: node.text for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_TEXT)}
+        return {name: shown[self.words(name)] for name in BOX_NAMES if self.words(name) in shown}
+
+    def captions(self):
+        return sorted(node.name for node in self.app.findChildren(lambda node: node.getRole() == pyatspi.ROLE_LABEL))
 
     def picks(self):
         return self.boxes()["Total picks"]
@@ -98,15 +98,18 @@ class AtspiDriver:
         wait_for(lambda: self.picks() == str(count), f"{count} picks")
         return self.boxes()
 
+    def is_question(self):
+        return lambda node: node.name == self.words("QUIT?!") and node.showing
+
     def question(self):
-        return found(is_question, "the quit question", self.app, recursive=False)
+        return found(self.is_question(), "the quit question", self.app, recursive=False)
 
     def question_text(self):
         return " ".join(node.name for node in self.question().findChildren(
             lambda node: node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON)))
 
     def wait_question_closed(self):
-        wait_for(lambda: not self.app.findChild(is_question, recursive=False, retry=False, requireResult=False),
+        wait_for(lambda: not self.app.findChild(self.is_question(), recursive=False, retry=False, requireResult=False),
                  "the quit question to close")
 
     def running(self):

@@ -36,12 +36,12 @@ class Driver(AtspiDriver):
         return wait_for(self.titles_sent, "a title sent to the compositor")[-1]
 
     def pick(self):
-        self.press(pyatspi.ROLE_PUSH_BUTTON, "PICK!!")
+        self.press(pyatspi.ROLE_PUSH_BUTTON, self.words("PIC&K!!"))
 
     def add_100(self, way):
         if way != "menu bar":
             pytest.skip(NO_INPUT)
-        self.press(pyatspi.ROLE_MENU_ITEM, "Plus 100 More")
+        self.press(pyatspi.ROLE_MENU_ITEM, self.words("Plus 100 More"))
 
     def press(self, role, name, root=None):
         """The node's action. A call the program answers only once done times out, and one that
@@ -53,16 +53,16 @@ class Driver(AtspiDriver):
                 raise
 
     def print_window(self):
-        self.press(pyatspi.ROLE_MENU_ITEM, "Print")
+        self.press(pyatspi.ROLE_MENU_ITEM, self.words("&Print"))
 
     def ask_to_quit(self, way):
         if way != "File > Exit":
             pytest.skip(NO_INPUT)
-        self.press(pyatspi.ROLE_MENU_ITEM, "Exit")
+        self.press(pyatspi.ROLE_MENU_ITEM, self.words("E&xit"))
         self.question()
 
     def question_title(self):
-        wait_for(lambda: "QUIT?!" in self.titles_sent(), "the question's title to reach the compositor")
+        wait_for(lambda: self.words("QUIT?!") in self.titles_sent(), "the question's title to reach the compositor")
         return self.titles_sent()[-1]
 
     def answer(self, button):

@@ -17,10 +17,11 @@ import wine
 import xwindow
 from pictures import Picture, ocr
 from processes import Started, wait_until
-from scenarios import BOX_NAMES
+from scenarios import BOX_NAMES, Words
 
 CLIENT_WIDTH = 470  # at 96 dpi
-TOLD = re.compile(r"Visitor \d+, home \d+, (?:visitor wins|home wins|a tie), \d+ picks?")
+# Wine's stub logs the line as its debugstr_w writes it, characters past ASCII as \xxxxx.
+TOLD = re.compile(r'UiaRaiseNotificationEvent \([^,]*, \d+, \d+, L"((?:[^"\\]|\\.)*)"')
 
 
 class Driver(xwindow.XInput):
@@ -28,6 +29,7 @@ class Driver(xwindow.XInput):
 
     def __init__(self, option, scratch, arguments=(), **environment):
         self.scratch = scratch
+        self.words = Words(environment.get("LC_ALL", "C"))
         log = scratch / "gridwick-windows.log"
         log.unlink(missing_ok=True)
         self.process = Started([wine.WINE, option("program"), *arguments], log, env=dict(
@@ -45,10 +47,14 @@ class Driver(xwindow.XInput):
 
     def picture(self):
         path = xwindow.picture(self.window, self.scratch / "window.png")
-        return Picture(path, self.size()[0] / CLIENT_WIDTH)
+        return Picture(path, self.size()[0] / CLIENT_WIDTH, self.words)
 
     def boxes(self, names=BOX_NAMES):
         return self.picture().boxes(names)
+
+    def captions(self):
+        """The labels' captions as OCR reads them, each drawn whole; or what is wrong with it."""
+        return sorted(read if whole else report for read, whole, report in self.picture().captions())
 
     def picks(self):
         return self.boxes(["Total picks"])["Total picks"]
@@ -60,8 +66,8 @@ class Driver(xwindow.XInput):
     def spoken(self):
         """The lines told since the last call: once one comes, a moment for a second."""
         def told():
-            return TOLD.findall("".join(line for line in self.process.printed().splitlines()
-                                        if "UiaRaiseNotificationEvent" in line))
+            return [re.sub(r"\\x([0-9a-f]{4})", lambda code: chr(int(code[1], 16)), line)
+                    for line in TOLD.findall(self.process.printed())]
         wait_until(lambda: len(told()) > self.told_before, "a line told to UI Automation")
         time.sleep(0.5)
         lines = told()[self.told_before:]
@@ -81,4 +87,4 @@ class Driver(xwindow.XInput):
         inside the default button's focus frame)."""
         time.sleep(0.5)
         image = Image.open(xwindow.picture(self.question_window, self.scratch / "question.png")).convert("L")
-        return ocr([image.resize((image.width * 3, image.height * 3))], "--psm", "11")[0]
+        return ocr([image.resize((image.width * 3, image.height * 3))], "-l", self.words.ocr_language, "--psm", "11")[0]

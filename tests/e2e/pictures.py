@@ -4,13 +4,11 @@ colours of red ink. Widgets are placed by the layout's rectangles at 96 dpi, tim
 
 import subprocess
 import tempfile
-import xml.etree.ElementTree as ElementTree
 
 from PIL import Image, ImageChops, ImageOps, ImageStat
 
-from scenarios import SOURCE_DIR
+from scenarios import LAYOUT, Words
 
-LAYOUT = ElementTree.parse(SOURCE_DIR / "window/frmGridwick.ui")
 CLIENT_HEIGHT = int(LAYOUT.find(".//widget[@name='surface']/property[@name='minimumSize']/size/height").text)
 
 
@@ -38,9 +36,10 @@ def ocr(images, *options):
 
 
 class Picture:
-    """A picture of the window, at a scale to 96 dpi."""
+    """A picture of the window, at a scale to 96 dpi, its texts in the language of the words."""
 
-    def __init__(self, path, scale):
+    def __init__(self, path, scale, words=Words()):
+        self.words = words
         self.colours = Image.open(path).convert("RGB")
         self.scale = scale
         self.top = self.colours.height - round(CLIENT_HEIGHT * scale)  # below the menu bar
@@ -62,23 +61,23 @@ class Picture:
         nothing (a lone 8), as a word."""
         insides = [self.crop(BOXES[name], round(2 * self.scale)).point(lambda value: min(255, value * 5 // 4))
                    for name in names]
-        whitelist = ["-c", "tessedit_char_whitelist=0123456789WINER!"]
+        whitelist = ["-c", f"tessedit_char_whitelist=0123456789{self.words('WINNER!!')}"]
         lines = ocr(insides, "--psm", "7", *whitelist)
         words = ocr(insides, "--psm", "8", *whitelist) if "" in lines else lines
         return {name: line or word for name, line, word in zip(names, lines, words)}
 
     def captions(self):
-        """A line for each label that says whether its caption is whole. OCR must read it; its ink
+        """For each label, what OCR read, whether its caption is whole, and a line that says so. OCR must read it; its ink
         must keep clear of the label's top and bottom and of the side it is not aligned to, and a
         centred caption must not fill its label from side to side (a clipped caption runs into
         them); a one-line caption's capitals must stand 16 to 20 px high at 96 dpi, as 18 points
         draw them."""
         labels = [(label, self.crop(rectangle)) for label, rectangle in rectangles("QLabel").items()]
         read = ocr([ink.resize((round(ink.width * 4 / self.scale), round(ink.height * 4 / self.scale)))
-                    for _, ink in labels], "--psm", "6")
+                    for _, ink in labels], "-l", self.words.ocr_language, "--psm", "6")
         lines = []
         for (label, ink), words in zip(labels, read):
-            caption = label.find("property[@name='text']/string").text
+            caption = self.words(label.find("property[@name='text']/string").text)
             # The ink: what is darker than mid-grey, so that a box's grey frame next to a label is not.
             left, top, right, bottom = ink.point(lambda value: 255 if value < 128 else 0).getbbox()
             alignment = label.find("property[@name='alignment']/set").text
@@ -87,8 +86,8 @@ class Picture:
             clear = top > 0 and bottom < ink.height and [edge for side, edge in sides.items() if side in alignment] == [False]
             one_line = " " not in caption
             whole = words == " ".join(caption.split()) and clear and (not one_line or 16 <= (bottom - top) / self.scale <= 20)
-            lines.append(f"{'ok ' if whole else 'BAD'} {label.get('name')}: {caption!r} read as {words!r}, ink "
-                         f"{left},{top} to {right},{bottom} in {ink.width}x{ink.height}")
+            lines.append((words, whole, f"{'ok ' if whole else 'BAD'} {label.get('name')}: {caption!r} read as {words!r}, "
+                          f"ink {left},{top} to {right},{bottom} in {ink.width}x{ink.height}"))
         return lines
 
     def reddest_colours(self, box):

@@ -3,9 +3,13 @@ sources are, and how the tests that build them again copy them and run a build's
 
 import pathlib
 import subprocess
+import xml.etree.ElementTree as ElementTree
 
 SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 
+LAYOUT = ElementTree.parse(SOURCE_DIR / "window/frmGridwick.ui")
+LABEL_CAPTIONS = [label.find("property[@name='text']/string").text for label in LAYOUT.iter("widget")
+                  if label.get("class") == "QLabel"]
 BOX_NAMES = ["Visitor score", "Visitor winner", "Visitor wins", "Home score", "Home winner",
              "Home wins", "Total", "Ties", "Total picks"]
 
@@ -24,12 +28,35 @@ def require_outcomes_add_up(boxes, picks):
     assert sum(int(boxes[name] or 0) for name in ("Visitor wins", "Home wins", "Ties")) == picks, boxes
 
 
-def spoken_result(boxes):
-    """The line a screen reader should hear for the boxes after a pick or batch."""
+class Words:
+    """The program's texts in the language of a locale (de_DE.UTF-8), as its translation file gives
+    them; English, the source, for a locale it is not translated into."""
+
+    def __init__(self, locale="C"):
+        self.language = locale.split(".")[0].split("_")[0]
+        file = SOURCE_DIR / f"translations/gridwick_{self.language}.ts"
+        root = ElementTree.parse(file if file.exists() else SOURCE_DIR / "translations/gridwick_en.ts").getroot()
+        self.texts = {message.findtext("source"): message.findtext("translation") for message in root.iter("message")}
+        self.plurals = [form.text for form in root.iter("numerusform")]
+        self.ocr_language = {"de": "deu", "fr": "fra"}.get(self.language, "eng")
+
+    def __call__(self, english):
+        """The text shown for the English one; a caption without its access key's &."""
+        return (self.texts.get(english) or english).replace("&", "")
+
+    def key(self, english):
+        """The access key of the caption, as xdotool names it."""
+        text = self.texts.get(english) or english
+        return text[text.index("&") + 1].lower()
+
+
+def spoken_result(boxes, words=Words()):
+    """The line a screen reader should hear for the boxes after a pick or batch: a count's plural
+    form as English, German and French choose it."""
     picks = int(boxes["Total picks"])
     winner = "visitor wins" if boxes["Visitor winner"] else "home wins" if boxes["Home winner"] else "a tie"
-    return (f"Visitor {boxes['Visitor score']}, home {boxes['Home score']}, {winner}, "
-            f"{picks} pick{'s' if picks != 1 else ''}")
+    return (words.plurals[picks != 1].replace("%n", str(picks)).replace("%1", boxes["Visitor score"])
+            .replace("%2", boxes["Home score"]).replace("%3", words(winner)))
 
 
 def run(*command, cwd=None, env=None):

@@ -4,7 +4,7 @@ in other looks."""
 import pytest
 
 import wine
-from scenarios import require_one_pick
+from scenarios import BOX_NAMES, LABEL_CAPTIONS, require_one_pick, spoken_result
 
 
 @pytest.mark.smoke
@@ -16,11 +16,17 @@ def test_exit_answered_yes_ends_the_program(own_driver):
 
 
 @pytest.mark.parametrize("language, yes, no", [("de_DE.UTF-8", "Ja", "Nein"), ("fr_FR.UTF-8", "Oui", "Non")])
-def test_quit_question_in_the_desktops_language(own_driver, language, yes, no):
+def test_whole_window_in_the_desktops_language(own_driver, language, yes, no):
     program = own_driver(LANG=language, LC_ALL=language)
+    words = program.words
+    assert program.captions() == sorted(words(caption) for caption in LABEL_CAPTIONS)
+    program.pick()
+    boxes = program.picks_reach(1)
+    assert sorted(boxes) == sorted(BOX_NAMES) and program.spoken() == [spoken_result(boxes, words)]
     program.ask_to_quit("File > Exit")
+    assert program.question_title() == words("QUIT?!")
     shown = program.question_text()
-    assert "Do you really want to quit?" in shown and no in shown
+    assert words("Do you really want to quit? ").strip() in shown and no in shown
     program.answer(yes)
     assert program.wait_for_end() == 0
 
@@ -53,6 +59,6 @@ def test_every_caption_and_box_text_is_whole_and_the_markers_pure_red(own_driver
         picture = program.picture()
         assert picture.scale == {"150 %": 1.5}.get(look, 1) and program.size()[1] > 389 * picture.scale, program.size()
         captions = picture.captions()
-        assert all(line.startswith("ok") for line in captions), "\n".join(captions)
+        assert all(whole for _, whole, _ in captions), "\n".join(report for _, _, report in captions)
         colours = picture.reddest_colours("Visitor winner" if boxes["Visitor winner"] else "Home winner")
         assert colours[0] == (255, 0, 0), colours[:3]

@@ -2,13 +2,11 @@
 xdotool, their titles and class read as the window system has them, their pictures taken; and the
 scenarios' verbs as X input, which the X11 and Windows drivers share."""
 
+import re
 import subprocess
 import time
 
 from processes import wait_until
-
-QUESTION = r"^QUIT\?!$"
-
 
 def run_text(*command, timeout=30):
     return subprocess.run(command, check=True, capture_output=True, text=True, timeout=timeout).stdout.strip()
@@ -59,16 +57,19 @@ def picture(window, path):
 
 
 class XInput:
-    """The scenarios' verbs as keys and clicks given to the program's window (self.window). A
-    driver says whether a menu shows (menu_shows) and how a close request reaches the window
-    (request_close)."""
+    """The scenarios' verbs as keys and clicks given to the program's window (self.window), in the
+    language of its words (self.words). A driver says whether a menu shows (menu_shows) and how a
+    close request reaches the window (request_close)."""
+
+    def question_titled(self):
+        return f"^{re.escape(self.words('QUIT?!'))}$"
 
     def title(self):
         return title(self.window)
 
     def pick(self):
         focus(self.window)
-        keys("alt+k")
+        keys(f"alt+{self.words.key('PIC&K!!')}")
 
     def open_menu(self, opening, item):
         """The menu that opening() opens, once its item shows. X sends a key pressed before a menu
@@ -83,27 +84,27 @@ class XInput:
 
     def add_100(self, way):
         if way == "menu bar":  # opened from the keyboard, its first item is chosen
-            self.open_menu(lambda: keys("alt+r"), "Plus 100 More")
+            self.open_menu(lambda: keys(f"alt+{self.words.key('&Randomization')}"), self.words("Plus 100 More"))
             keys("Return")
             return
         if way == "right button":  # below TOTAL PICKS, on the bare surface
             self.open_menu(lambda: xdotool("mousemove", "--window", self.window, "10", "390", "click", "3"),
-                           "Plus 100 More")
+                           self.words("Plus 100 More"))
         else:
-            self.open_menu(lambda: keys(way), "Plus 100 More")
+            self.open_menu(lambda: keys(way), self.words("Plus 100 More"))
         keys("Down", "Return")  # the pop-up's first item is Plus 100 More
 
     def print_window(self):
-        self.open_menu(lambda: keys("alt+f"), "Print")
-        keys("p")
+        self.open_menu(lambda: keys(f"alt+{self.words.key('&File')}"), self.words("&Print"))
+        keys(self.words.key("&Print"))
 
     def ask_to_quit(self, way):
         if way == "close button":
             self.request_close()
         else:
-            self.open_menu(lambda: keys("alt+f"), "Exit")
-            keys("x")
-        self.question_window = window_titled(QUESTION)
+            self.open_menu(lambda: keys(f"alt+{self.words.key('&File')}"), self.words("E&xit"))
+            keys(self.words.key("E&xit"))
+        self.question_window = window_titled(self.question_titled())
 
     def question_title(self):
         return title(self.question_window)
@@ -112,7 +113,7 @@ class XInput:
         keys(f"alt+{button[0].lower()}")
 
     def wait_question_closed(self):
-        wait_until(lambda: self.question_window not in windows_titled(QUESTION), "the quit question to close")
+        wait_until(lambda: self.question_window not in windows_titled(self.question_titled()), "the quit question to close")
 
     def running(self):
         return self.process.process.poll() is None
@@ -121,7 +122,7 @@ class XInput:
         """The exit status, once the program ends; a second quit question, a window of its own,
         fails the wait."""
         def ended():
-            assert set(windows_titled(QUESTION)) <= {self.question_window}, "a second quit question"
+            assert set(windows_titled(self.question_titled())) <= {self.question_window}, "a second quit question"
             return not self.running()
         wait_until(ended, "the program to end", 20)
         return self.process.process.returncode
