@@ -20,7 +20,7 @@ from processes import Started, wait_until
 from scenarios import BOX_NAMES, Words
 
 CLIENT_WIDTH = 470  # at 96 dpi
-# Wine's stub logs the line as its debugstr_w writes it, characters past ASCII as \xxxxx.
+# Wine's stub logs the line as its debugstr_w writes it, characters past ASCII as \hhhh in hex.
 TOLD = re.compile(r'UiaRaiseNotificationEvent \([^,]*, \d+, \d+, L"((?:[^"\\]|\\.)*)"')
 
 
@@ -66,7 +66,7 @@ class Driver(xwindow.XInput):
     def spoken(self):
         """The lines told since the last call: once one comes, a moment for a second."""
         def told():
-            return [re.sub(r"\\x([0-9a-f]{4})", lambda code: chr(int(code[1], 16)), line)
+            return [re.sub(r"\\([0-9a-f]{4})", lambda code: chr(int(code[1], 16)), line)
                     for line in TOLD.findall(self.process.printed())]
         wait_until(lambda: len(told()) > self.told_before, "a line told to UI Automation")
         time.sleep(0.5)
