@@ -1,6 +1,7 @@
 """What the scenarios expect of the nine boxes and of the lines a screen reader is told; where the
 sources are, and how the tests that build them again copy them and run a build's commands."""
 
+import difflib
 import pathlib
 import subprocess
 import xml.etree.ElementTree as ElementTree
@@ -57,6 +58,13 @@ def spoken_result(boxes, words=Words()):
     winner = "visitor wins" if boxes["Visitor winner"] else "home wins" if boxes["Home winner"] else "a tie"
     return (words.plurals[picks != 1].replace("%n", str(picks)).replace("%1", boxes["Visitor score"])
             .replace("%2", boxes["Home score"]).replace("%3", words(winner)))
+
+
+def reads_as(read, text):
+    """Whether what was read holds the text, case and spacing aside, nine in ten of its letters in
+    order: OCR misreads a letter or two of Wine's small captions ("vr" as "a")."""
+    read, text = (" ".join(words.casefold().split()) for words in (read, text))
+    return sum(block.size for block in difflib.SequenceMatcher(None, text, read).get_matching_blocks()) >= 0.9 * len(text)
 
 
 def run(*command, cwd=None, env=None):
