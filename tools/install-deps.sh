@@ -8,8 +8,11 @@
 #   install-deps.sh release   for the optimised build's whole suite (tools/build.sh release)
 #   install-deps.sh windows   to build gridwick.exe and its installer and try them under Wine
 #                             (Debian 13 only: Qt 6.8 for Windows needs its MinGW)
+#   install-deps.sh arm64     to cross-build Gridwick and its Debian package for arm64 and try
+#                             them under qemu-aarch64 (Debian 13, on an amd64 machine); adds the
+#                             arm64 architecture to dpkg
 #   install-deps.sh test      for everything the test command runs on this machine: on Debian
-#                             12 that leaves Windows to a Debian 13 chroot
+#                             12 that leaves Windows and arm64 to a Debian 13 chroot
 #   install-deps.sh --download-only USE   fetches what USE would install into apt's cache, and
 #                             installs nothing (the Debian 13 chroot's downloads, made early)
 # The build dependencies and the program's and its autopkgtest's dependencies are read from
@@ -21,7 +24,7 @@ if [[ ${1:-} == --download-only ]]; then
     download_only=(--download-only)
     shift
 fi
-use=${1:?"usage: install-deps.sh [--download-only] program|screenshot|release|windows|test"}
+use=${1:?"usage: install-deps.sh [--download-only] program|screenshot|release|windows|arm64|test"}
 # shellcheck source=tools/debian-release.sh
 . tools/debian-release.sh
 
@@ -64,6 +67,23 @@ windows_packages=(
     python3-olefile faketime diffoscope-minimal
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )
+# Gridwick for arm64: cross-built with Debian's cross-compiler against Debian's arm64 Qt,
+# installed beside the machine's own (multiarch; Qt's host tools stay the machine's), its tests
+# run under qemu-aarch64, its end-to-end scenarios on a private Xvfb with a print scheduler; its
+# Debian package's cross build dependencies come with apt-get build-dep below.
+arm64_packages=(
+    crossbuild-essential-arm64 qemu-user cmake ninja-build qt6-base-dev-tools qt6-tools-dev
+    qt6-l10n-tools qt6-base-dev:arm64 qt6-base-private-dev:arm64 qt6-qpa-plugins:arm64
+    libgtest-dev:arm64 fonts-urw-base35 qt6-translations-l10n xvfb xauth xdotool x11-utils dbus at-spi2-core
+    python3-dogtail python3-pyatspi python3-pytest python3-pytest-timeout locales
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils dpkg-dev devscripts lintian file
+    desktop-file-utils appstream man-db
+)
+# What builds for other machines needs this one to be amd64: Wine runs on it alone.
+cross_builds=false
+if ((GRIDWICK_DEBIAN_RELEASE >= 13)) && [[ $(dpkg --print-architecture) == amd64 ]]; then
+    cross_builds=true
+fi
 
 mapfile -t packages < <(names_in debian/control Depends)
 profile=(-P nocheck)
@@ -83,9 +103,9 @@ release | test)
     mapfile -t -O "${#packages[@]}" packages < <(names_in debian/tests/control Depends)
     if [[ $use == test ]]; then
         packages+=("${other_packages[@]}")
-        if ((GRIDWICK_DEBIAN_RELEASE >= 13)); then
-            packages+=("${windows_packages[@]}")
-        else
+        if $cross_builds; then
+            packages+=("${windows_packages[@]}" "${arm64_packages[@]}")
+        elif ((GRIDWICK_DEBIAN_RELEASE < 13)); then
             packages+=(debootstrap)
         fi
     fi
@@ -94,8 +114,12 @@ windows)
     why="for Gridwick for Windows"
     packages=("${windows_packages[@]}")
     ;;
+arm64)
+    why="for Gridwick for arm64"
+    packages=("${arm64_packages[@]}")
+    ;;
 *)
-    echo "install-deps.sh: unknown use '$use': program, screenshot, release, windows or test" >&2
+    echo "install-deps.sh: unknown use '$use': program, screenshot, release, windows, arm64 or test" >&2
     exit 2
     ;;
 esac
@@ -112,10 +136,22 @@ for package in "${packages[@]}"; do
 done
 # Whether debian/control's Build-Depends are met, by dpkg-checkbuilddeps' status (unknown, so
 # unmet, while dpkg-dev is missing); apt-get build-dep works out what they lack.
+build_deps_unmet() { # PROFILE...
+    ! { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "$@" >/dev/null 2>&1; }
+}
 build_deps_unmet=false
-if [[ $use != windows ]] && ! { command -v dpkg-checkbuilddeps >/dev/null \
-    && dpkg-checkbuilddeps "${profile[@]}" >/dev/null 2>&1; }; then
+if [[ $use != windows && $use != arm64 ]] && build_deps_unmet "${profile[@]}"; then
     build_deps_unmet=true
+fi
+# The arm64 package's: the same, for arm64, as a cross build without its tests.
+cross_profile=(-a arm64 -P "cross,nocheck")
+arm64=false
+if [[ $use == arm64 ]] || { [[ $use == test ]] && $cross_builds; }; then
+    arm64=true
+fi
+cross_build_deps_unmet=false
+if $arm64 && { ! dpkg --print-foreign-architectures | grep -qx arm64 || build_deps_unmet "${cross_profile[@]}"; }; then
+    cross_build_deps_unmet=true
 fi
 
 # Installing takes root: a person at a desktop has it through sudo.
@@ -132,9 +168,9 @@ become_root() {
     fi
 }
 
-if ((${#missing[@]} > 0)) || $build_deps_unmet; then
+if ((${#missing[@]} > 0)) || $build_deps_unmet || $cross_build_deps_unmet; then
     what=("${missing[@]}")
-    if $build_deps_unmet; then
+    if $build_deps_unmet || $cross_build_deps_unmet; then
         what+=("${missing[*]:+and }the build dependencies that are missing")
     fi
     echo "${download_only[*]:+Downloading}${download_only[*]:-Installing} $why$through, without Recommends: ${what[*]}"
@@ -144,12 +180,18 @@ if ((${#missing[@]} > 0)) || $build_deps_unmet; then
     apt_get=("${as_root[@]}" apt-get -y -q --no-install-recommends "${download_only[@]}")
     {
         export DEBIAN_FRONTEND=noninteractive
+        if $arm64; then
+            "${as_root[@]}" dpkg --add-architecture arm64
+        fi
         "${as_root[@]}" apt-get update -q
         if ((${#missing[@]} > 0)); then
             "${apt_get[@]}" install "${missing[@]}"
         fi
         if $build_deps_unmet; then
             "${apt_get[@]}" build-dep "${profile[@]}" ./
+        fi
+        if $cross_build_deps_unmet; then
+            "${apt_get[@]}" build-dep "${cross_profile[@]}" ./
         fi
     } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
 fi

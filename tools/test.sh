@@ -2,7 +2,8 @@
 # Builds everything and runs every test, as CI does: the optimised build's whole suite (end-to-end
 # and package tests included); the tally, window and a shorter soak again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and built with Clang; gridwick.exe, built against Qt 6.8 for
-# Windows and tried under Wine, which only Debian 13 can build; then the style checks. On Debian
+# Windows and tried under Wine, which only Debian 13 can build; Gridwick and its Debian package
+# for arm64, cross-built and tried under qemu-aarch64 (both from amd64); then the style checks. On Debian
 # 12 the README's two commands then run on Debian 13 as a new user runs them, in a chroot that
 # starts as a minimal Debian 13 with build-essential: tools/run.sh --version, then this script.
 set -euo pipefail
@@ -12,8 +13,10 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh test
 presets=(release sanitize clang)
 if ((GRIDWICK_DEBIAN_RELEASE >= 13)); then
-    bash tools/qt-for-windows.sh
-    presets+=(windows)
+    if [[ $(dpkg --print-architecture) == amd64 ]]; then
+        bash tools/qt-for-windows.sh
+        presets+=(windows arm64)
+    fi
 else
     # Making Debian 13's chroot is mostly downloading: it goes on beside the host's builds.
     mkdir -p build
@@ -24,7 +27,9 @@ fi
 
 for preset in "${presets[@]}"; do
     echo "=== $preset"
+    started=$SECONDS
     cmake --workflow --preset "$preset"
+    echo "=== $preset passed in $((SECONDS - started)) s"
 done
 
 if ((GRIDWICK_DEBIAN_RELEASE < 13)); then

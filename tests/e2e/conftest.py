@@ -28,6 +28,7 @@ def pytest_addoption(parser):
                                               "provider, as a screen reader does"),
                          ("downloads", "windows: the folder of the zip, the MSI and SHA256SUMS")):
         parser.addoption(f"--{option}", type=lambda path: pathlib.Path(path).resolve(), help=what)
+    parser.addoption("--architecture", help="the Debian package: cross-built for this architecture")
 
 
 @pytest.fixture(scope="session")
