@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     gridwick::installFontSubstitutes();
     // In English, whatever the machine's language: a case that wants another installs it.
-    const gridwick::Translations english(QLocale(QLocale::English));
+    const gridwick::Translations english { QLocale(QLocale::English) };
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
