@@ -106,7 +106,7 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
     <message>
         <source>WINNER!!</source>
         <extracomment>Marks the side that won the pick, in red beside its score.</extracomment>
-        <translation>¡GANA!!</translation>
+        <translation>¡¡GANA!!</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
     </message>
     <message>
         <source>PIC&amp;K!!</source>
-        <translation>¡&amp;ELIGE!!</translation>
+        <translation>¡¡&amp;ELIGE!!</translation>
     </message>
     <message>
         <source>Total picks</source>
