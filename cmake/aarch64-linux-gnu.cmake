@@ -9,6 +9,8 @@ set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64)
+# pkg-config (which Qt's CMake packages ask for xkbcommon) reads the arm64 libraries' files.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgconfig)
 
 execute_process(COMMAND dpkg-architecture -qDEB_BUILD_MULTIARCH
     OUTPUT_VARIABLE build_multiarch OUTPUT_STRIP_TRAILING_WHITESPACE)
