@@ -167,9 +167,9 @@ namespace {
     {
         QFile file(QString::fromStdString(":/ts/gridwick_" + GetParam() + ".ts"));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QRegularExpression numerusForm("<numerusform>(.*)</numerusform>");
         QStringList forms;
-        for (const auto& match : QRegularExpression("<numerusform>(.*)</numerusform>")
-                                     .globalMatch(QString::fromUtf8(file.readAll()))) {
+        for (const auto& match : numerusForm.globalMatch(QString::fromUtf8(file.readAll()))) {
             forms.append(match.captured(1));
         }
         const auto& form = pluralForms.at(pluralForms.contains(GetParam()) ? GetParam() : "");
