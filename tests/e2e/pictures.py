@@ -67,11 +67,11 @@ class Picture:
         return {name: line or word for name, line, word in zip(names, lines, words)}
 
     def captions(self):
-        """For each label, what OCR read, whether its caption is whole, and a line that says so. OCR must read it; its ink
-        must keep clear of the label's top and bottom and of the side it is not aligned to, and a
-        centred caption must not fill its label from side to side (a clipped caption runs into
-        them); a one-line caption's capitals must stand 16 to 20 px high at 96 dpi, as 18 points
-        draw them."""
+        """For each label, what OCR read, whether its caption is whole, and a line that says so.
+        OCR must read it; its ink must keep clear of the label's top and bottom and of the side it
+        is not aligned to, and a centred caption must not fill its label from side to side (a
+        clipped caption runs into them); a one-line caption's capitals must stand 16 to 20 px high
+        at 96 dpi, as 18 points draw them."""
         labels = [(label, self.crop(rectangle)) for label, rectangle in rectangles("QLabel").items()]
         read = ocr([ink.resize((round(ink.width * 4 / self.scale), round(ink.height * 4 / self.scale)))
                     for _, ink in labels], "-l", self.words.ocr_language, "--psm", "6")

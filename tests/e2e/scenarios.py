@@ -34,9 +34,10 @@ class Words:
     them; English, the source, for a locale it is not translated into."""
 
     def __init__(self, locale="C"):
-        self.language = locale.split(".")[0].split("_")[0]
-        file = SOURCE_DIR / f"translations/gridwick_{self.language}.ts"
-        root = ElementTree.parse(file if file.exists() else SOURCE_DIR / "translations/gridwick_en.ts").getroot()
+        name = locale.split(".")[0]  # pt_BR, then pt, as the program looks
+        self.language = name.split("_")[0]
+        files = [SOURCE_DIR / f"translations/gridwick_{each}.ts" for each in (name, self.language, "en")]
+        root = ElementTree.parse(next(file for file in files if file.exists())).getroot()
         self.texts = {message.findtext("source"): message.findtext("translation") for message in root.iter("message")}
         self.plurals = [form.text for form in root.iter("numerusform")]
         self.ocr_language = {"de": "deu", "fr": "fra"}.get(self.language, "eng")
