@@ -54,9 +54,10 @@ other_packages=(
     clang clang-format clang-tidy clazy python3 shellcheck pyflakes3
 )
 # gridwick.exe: cross-built with MinGW-w64 against Qt 6.8 for Windows, whose host tools are
-# Debian's own Qt (its lrelease among them: the Windows Qt holds qtbase alone); run under Wine, whose own fonts (Tahoma among them) come separately, on a
-# private Xvfb with a window manager, read by OCR and printed to a private CUPS; its installer
-# made with wixl.
+# Debian's own Qt (its lrelease among them: the Windows Qt holds qtbase alone); run under Wine,
+# whose own fonts (Tahoma among them) come separately, on a private Xvfb with a window manager,
+# read by OCR (in English, German and French) and printed to a private CUPS; its installer made
+# with wixl.
 windows_packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
     g++-mingw-w64-x86-64-posix googletest

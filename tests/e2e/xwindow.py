@@ -8,6 +8,7 @@ import time
 
 from processes import wait_until
 
+
 def run_text(*command, timeout=30):
     return subprocess.run(command, check=True, capture_output=True, text=True, timeout=timeout).stdout.strip()
 
