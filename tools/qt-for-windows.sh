@@ -45,7 +45,8 @@ rm -rf "$work"
 mkdir -p "$work/build"
 sources=/etc/apt/sources.list.d/gridwick-trixie-source.sources
 if [[ ! -e $sources ]]; then
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    mirror=$(bash tools/debian-mirror.sh)
+    printf '%s\n' 'Types: deb-src' "URIs: $mirror" \
         'Suites: trixie trixie-updates' 'Components: main' \
         'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$sources"
     apt-get update -q

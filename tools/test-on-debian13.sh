@@ -23,9 +23,11 @@ step=${1:-test}
 if [[ ! -e $image/.made ]]; then
     rm -rf "$image"
     mkdir -p "$image"
-    echo "=== Debian 13: debootstrap trixie into $image"
+    # From the mirror this machine's apt uses: the image's own sources name it too.
+    mirror=$(bash tools/debian-mirror.sh)
+    echo "=== Debian 13: debootstrap trixie from $mirror into $image"
     debootstrap --variant=minbase --include=build-essential,git trixie "$image" \
-        http://deb.debian.org/debian >"$work/debootstrap.log" 2>&1 \
+        "$mirror" >"$work/debootstrap.log" 2>&1 \
         || { tail -n 20 "$work/debootstrap.log"; exit 1; }
     rm -f "$image"/var/cache/apt/archives/*.deb
     touch "$image/.made"
