@@ -174,6 +174,9 @@ namespace {
         }
         const auto& form = pluralForms.at(pluralForms.contains(GetParam()) ? GetParam() : "");
         ASSERT_EQ(forms.size(), form[2] + 1);
+        // Each count's own form: one copied into another's place would pass the rows below.
+        EXPECT_EQ(QSet<QString>(forms.cbegin(), forms.cend()).size(), forms.size())
+            << forms.join(" | ").toStdString();
         const std::array counts { 1, 2, 5, 12, 22, 101 };
         for (std::size_t row = 0; row < counts.size(); ++row) {
             const auto picks = static_cast<std::int16_t>(counts[row]);
