@@ -6,7 +6,7 @@
     <message>
         <source>Makes random picks for football games between a visitor and a home team.
 Qt&apos;s own options, such as -platform and -style, also apply.</source>
-        <translation>Hace picks al azar para partidos de fútbol americano entre un equipo visitante y uno local.
+        <translation>Hace elecciones al azar para partidos de fútbol americano entre un equipo visitante y uno local.
 Las opciones propias de Qt, como -platform y -style, también se aplican.</translation>
     </message>
     <message>
@@ -46,7 +46,7 @@ Las opciones propias de Qt, como -platform y -style, también se aplican.</trans
     </message>
     <message>
         <source>The tally cannot count any higher. Your tallies are unchanged; clear them (File &gt; Clear) to make more picks.</source>
-        <translation>El contador no puede subir más. Sus resultados no han cambiado; bórrelos (Archivo &gt; Borrar) para hacer más picks.</translation>
+        <translation>El contador no puede subir más. Sus resultados no han cambiado; bórrelos (Archivo &gt; Borrar) para hacer más elecciones.</translation>
     </message>
     <message>
         <source>Invalid floating-point result</source>
@@ -54,7 +54,7 @@ Las opciones propias de Qt, como -platform y -style, también se aplican.</trans
     </message>
     <message>
         <source>The score could not be computed. Your tallies are unchanged; try the pick again.</source>
-        <translation>No se pudo calcular el marcador. Sus resultados no han cambiado; vuelva a intentar el pick.</translation>
+        <translation>No se pudo calcular el marcador. Sus resultados no han cambiado; vuelva a intentar la elección.</translation>
     </message>
     <message>
         <source>Run-time error %1: %2</source>
@@ -77,6 +77,14 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>No se pudo enviar la página a la impresora «%1».</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>No se pudo dibujar la ventana para imprimirla.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick ha terminado. Vuelva a cargar la página para iniciarlo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>
@@ -96,8 +104,8 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
         <source>Visitor %1, home %2, %3, %n pick(s)</source>
         <extracomment>Told to a screen reader after each pick or batch: the two scores, who won and how many picks have been made, as in &quot;Visitor 16, home 49, home wins, 1 pick&quot;.</extracomment>
         <translation>
-            <numerusform>Visitante %1, local %2, %3, %n pick</numerusform>
-            <numerusform>Visitante %1, local %2, %3, %n picks</numerusform>
+            <numerusform>Visitante %1, local %2, %3, %n elección</numerusform>
+            <numerusform>Visitante %1, local %2, %3, %n elecciones</numerusform>
         </translation>
     </message>
 </context>
@@ -165,7 +173,7 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
     </message>
     <message>
         <source>TOTAL PICKS</source>
-        <translation>TOTAL PICKS</translation>
+        <translation>TOTAL ELEC.</translation>
     </message>
     <message>
         <source>PIC&amp;K!!</source>
@@ -173,7 +181,7 @@ Configure una impresora como predeterminada y vuelva a elegir Archivo &gt; Impri
     </message>
     <message>
         <source>Total picks</source>
-        <translation>Total de picks</translation>
+        <translation>Total de elecciones</translation>
     </message>
     <message>
         <source>&amp;File</source>
