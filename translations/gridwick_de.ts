@@ -77,6 +77,14 @@ Richten Sie einen Drucker als Standard ein und wählen Sie dann erneut Datei &gt
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>Die Seite konnte nicht an den Drucker „%1“ gesendet werden.</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Das Fenster konnte nicht zum Drucken gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick wurde beendet. Laden Sie die Seite neu, um es wieder zu starten.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

@@ -77,6 +77,14 @@ Configurez une imprimante par défaut, puis choisissez à nouveau Fichier &gt; I
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>La page n’a pas pu être envoyée à l’imprimante «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>La fenêtre n’a pas pu être dessinée pour l’impression.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick est terminé. Rechargez la page pour le relancer.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

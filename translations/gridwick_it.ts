@@ -77,6 +77,14 @@ Imposta una stampante come predefinita, quindi scegli di nuovo File &gt; Stampa.
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>Impossibile inviare la pagina alla stampante “%1”.</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Non è stato possibile disegnare la finestra per la stampa.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick è terminato. Ricarica la pagina per avviarlo di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

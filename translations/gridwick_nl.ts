@@ -77,6 +77,14 @@ Stel een printer in als standaard en kies dan opnieuw Bestand &gt; Afdrukken.</t
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>De pagina kon niet naar de printer ‘%1’ worden verzonden.</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Het venster kon niet voor het afdrukken worden getekend.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick is beëindigd. Laad de pagina opnieuw om het weer te starten.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

@@ -77,6 +77,14 @@ Ustaw drukarkę jako domyślną, a potem ponownie wybierz Plik &gt; Drukuj.</tra
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>Nie udało się wysłać strony do drukarki „%1”.</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Nie udało się narysować okna do wydruku.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick został zamknięty. Odśwież stronę, aby uruchomić go ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

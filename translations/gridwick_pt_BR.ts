@@ -77,6 +77,14 @@ Configure uma impressora como padrão e escolha Arquivo &gt; Imprimir de novo.</
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>Não foi possível enviar a página para a impressora “%1”.</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Não foi possível desenhar a janela para impressão.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>O Gridwick foi encerrado. Recarregue a página para iniciá-lo novamente.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

@@ -77,6 +77,14 @@ Set up a printer as the default, then choose File &gt; Print again.</source>
         <source>The page could not be sent to the printer &quot;%1&quot;.</source>
         <translation>Не удалось отправить страницу на принтер «%1».</translation>
     </message>
+    <message>
+        <source>The window could not be drawn for printing.</source>
+        <translation>Не удалось нарисовать окно для печати.</translation>
+    </message>
+    <message>
+        <source>Gridwick has ended. Reload the page to start it again.</source>
+        <translation>Gridwick завершён. Перезагрузите страницу, чтобы запустить его снова.</translation>
+    </message>
 </context>
 <context>
     <name>ResultNotice</name>

@@ -98,6 +98,7 @@ template <typename Action> bool FrmGridwick::runCommand(Action&& action) noexcep
         failure = QString::fromLocal8Bit(error.what());
     }
     display_.flush();
+    emit tallyShown(tally_.counters());
     if (failure) {
         reportFailure(this, *failure);
     }
@@ -183,13 +184,7 @@ void FrmGridwick::mnuExit_Click()
 
 void FrmGridwick::mnuPrint_Click()
 {
-    runCommand([this]() -> std::optional<QString> {
-        const std::unique_ptr<QPrinter> printer = printerProvider_();
-        if (!printer) {
-            return noDefaultPrinterText();
-        }
-        return printPicture(*centralWidget(), *printer);
-    });
+    runCommand([this] { return printWindow(*centralWidget(), printerProvider_); });
 }
 
 } // namespace gridwick

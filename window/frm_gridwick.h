@@ -2,14 +2,12 @@
 
 #include "tally/pick_tally.h"
 #include "window/text_box_display.h"
+#include "window/window_printer.h"
 
 #include <QMainWindow>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
-
-class QPrinter;
 
 namespace Ui {
 class frmGridwick;
@@ -26,8 +24,6 @@ class FrmGridwick final : public QMainWindow {
     Q_OBJECT
 
 public:
-    using PrinterProvider = std::function<std::unique_ptr<QPrinter>()>;
-
     explicit FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent = nullptr);
     ~FrmGridwick() override;
     FrmGridwick(const FrmGridwick&) = delete;
@@ -42,6 +38,8 @@ signals:
     // File > Exit was confirmed: the program must end now, without closing the window first
     // (closing would ask the quit question again).
     void endProgramRequested();
+    // A command has ended and the boxes show the tally it left.
+    void tallyShown(const gridwick::TallyCounters& counters);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -60,6 +60,17 @@ QString pageNotSentText(const QString& printer)
         .arg(printer);
 }
 
+QString pictureNotDrawnText()
+{
+    return QCoreApplication::translate("MessageBoxes", "The window could not be drawn for printing.");
+}
+
+QString programEndedText()
+{
+    return QCoreApplication::translate(
+        "MessageBoxes", "Gridwick has ended. Reload the page to start it again.");
+}
+
 void reportFailure(QWidget* parent, const QString& message)
 {
     QMessageBox box(

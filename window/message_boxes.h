@@ -16,6 +16,9 @@ class RuntimeError;
 [[nodiscard]] QString noDefaultPrinterText();
 [[nodiscard]] QString printerNotOpenedText(const QString& printer);
 [[nodiscard]] QString pageNotSentText(const QString& printer);
+[[nodiscard]] QString pictureNotDrawnText();
+// In a page: the program has ended, and what starts it again.
+[[nodiscard]] QString programEndedText();
 
 // A modal report of a command that failed. The program keeps running afterwards.
 void reportFailure(QWidget* parent, const QString& message);

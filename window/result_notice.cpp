@@ -1,31 +1,39 @@
 #include "window/result_notice.h"
 
-#include "tally/tally_counters.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
 namespace gridwick {
 
+// From Qt 6.8 on the line is a polite announcement, which Qt hands to each platform's own call
+// for it (AT-SPI's Announcement signal, UI Automation's notification event). Before, screen
+// readers kept quiet about text changing in boxes without the focus but spoke a notification
+// that became showing: so a widget with the notification role, outside the client area where
+// nothing of it is drawn, shows itself anew with each line.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+struct ResultNotice::Channel {
+    QWidget& window;
+};
+
+ResultNotice::ResultNotice(QWidget& window)
+    : channel_(std::make_unique<Channel>(Channel { window }))
+{
+}
+
+void ResultNotice::say(const QString& line)
+{
+    QAccessibleAnnouncementEvent announcement(&channel_->window, line);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+#else
+
 namespace {
 
-    QString spoken(Outcome outcome)
-    {
-        switch (outcome) {
-        case Outcome::VisitorWins:
-            return QCoreApplication::translate("ResultNotice", "visitor wins");
-        case Outcome::HomeWins:
-            return QCoreApplication::translate("ResultNotice", "home wins");
-        case Outcome::Tie:
-            break;
-        }
-        return QCoreApplication::translate("ResultNotice", "a tie");
-    }
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     const QLatin1String noticeName("resultNotice");
 
     // Qt's accessibility cache owns what a factory returns.
@@ -35,58 +43,37 @@ namespace {
             ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification)
             : nullptr;
     }
-#endif
 
 } // namespace
 
-QString resultLine(const TallyCounters& counters)
-{
-    //: Told to a screen reader after each pick or batch: the two scores, who won and how many
-    //: picks have been made, as in "Visitor 16, home 49, home wins, 1 pick".
-    return QCoreApplication::translate(
-        "ResultNotice", "Visitor %1, home %2, %3, %n pick(s)", nullptr, counters.intPicks)
-        .arg(counters.intVisitor)
-        .arg(counters.intHome)
-        .arg(spoken(latestOutcome(counters)));
-}
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+struct ResultNotice::Channel {
+    QWidget* notification; // owned by the window
+};
 
 ResultNotice::ResultNotice(QWidget& window)
-    : window_(window)
-{
-}
-
-void ResultNotice::say(const QString& line)
-{
-    QAccessibleAnnouncementEvent announcement(&window_, line);
-    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&announcement);
-}
-
-#else
-
-ResultNotice::ResultNotice(QWidget& window)
-    : notification_(new QWidget(&window))
+    : channel_(std::make_unique<Channel>(Channel { new QWidget(&window) }))
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&noticeInterface);
         return true;
     }();
     static_cast<void>(factoryInstalled);
-    notification_->setObjectName(noticeName);
-    notification_->setFocusPolicy(Qt::NoFocus);
-    notification_->setGeometry(-1, -1, 1, 1); // above and left of the client area: never drawn
-    notification_->hide();
+    QWidget* notification = channel_->notification;
+    notification->setObjectName(noticeName);
+    notification->setFocusPolicy(Qt::NoFocus);
+    notification->setGeometry(-1, -1, 1, 1); // above and left of the client area: never drawn
+    notification->hide();
 }
 
 void ResultNotice::say(const QString& line)
 {
-    notification_->hide();
-    notification_->setAccessibleName(line);
-    notification_->show();
+    channel_->notification->hide();
+    channel_->notification->setAccessibleName(line);
+    channel_->notification->show();
 }
 
 #endif
+
+ResultNotice::~ResultNotice() = default;
 
 } // namespace gridwick

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <memory>
 
 class QString;
 class QWidget;
@@ -12,24 +12,20 @@ struct TallyCounters;
 // What a command did, in one line for a screen reader: "Visitor 16, home 49, home wins, 1 pick".
 [[nodiscard]] QString resultLine(const TallyCounters& counters);
 
-// Tells assistive technology one line about a window without moving the focus. From Qt 6.8 on
-// it is a polite announcement, which Qt hands to each platform's own call for it (AT-SPI's
-// Announcement signal, UI Automation's notification event). Before, screen readers kept quiet
-// about text changing in boxes without the focus but spoke a notification that became showing:
-// so a widget with the notification role, outside the client area where nothing of it is
-// drawn, shows itself anew with each line.
+// Tells assistive technology one line about a window without moving the focus. Each platform
+// has its own way there (result_notice.cpp on the desktop, result_notice_web.cpp in a page).
 class ResultNotice final {
 public:
     explicit ResultNotice(QWidget& window);
+    ~ResultNotice();
+    ResultNotice(const ResultNotice&) = delete;
+    ResultNotice& operator=(const ResultNotice&) = delete;
 
     void say(const QString& line);
 
 private:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QWidget& window_;
-#else
-    QWidget* notification_; // owned by the window
-#endif
+    struct Channel; // where the line goes
+    std::unique_ptr<Channel> channel_;
 };
 
 } // namespace gridwick

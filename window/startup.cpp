@@ -6,6 +6,8 @@
 #include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
 #include "window/translations.h"
+#include "window/window_host.h"
+#include "window/user_locale.h"
 
 #include <QApplication>
 #include <QString>
@@ -94,7 +96,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
-    const Translations translations;
+    const Translations translations(userLocale());
     if (const auto status = refuseUnknownArguments(QApplication::arguments())) {
         return *status;
     }
@@ -108,10 +110,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     installFontSubstitutes();
 
     FrmGridwick window(std::make_unique<XoshiroRandom>());
-    // Exit ends the program at once: exit() stops the event loop without closing the window,
-    // whose close handler would ask the quit question a second time.
-    QObject::connect(&window, &FrmGridwick::endProgramRequested, &application,
-        [] { QCoreApplication::exit(EXIT_SUCCESS); });
+    attachToHost(window);
     window.show();
     if (onShown) {
         onShown(window);

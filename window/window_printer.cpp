@@ -39,27 +39,37 @@ namespace {
                                                   : printer.outputFileName();
     }
 
+    // The widget at its size on screen, on one page.
+    std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
+    {
+        printer.setDocName(QStringLiteral("Gridwick"));
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            return printerNotOpenedText(printerLabel(printer));
+        }
+        // The widget draws itself at the printer's resolution, scaled from screen dots to printer
+        // dots, rather than as a screen-resolution picture blown up to size.
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const QRectF place
+            = placeOnPage(widget, page.translated(-page.topLeft()), printer.resolution());
+        painter.translate(place.topLeft());
+        painter.scale(place.width() / widget.width(), place.height() / widget.height());
+        widget.render(&painter);
+        if (!painter.end() || printer.printerState() == QPrinter::Error) {
+            return pageNotSentText(printerLabel(printer));
+        }
+        return std::nullopt;
+    }
+
 } // namespace
 
-std::optional<QString> printPicture(QWidget& widget, QPrinter& printer)
+std::optional<QString> printWindow(QWidget& widget, const PrinterProvider& provider)
 {
-    printer.setDocName(QStringLiteral("Gridwick"));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return printerNotOpenedText(printerLabel(printer));
+    const std::unique_ptr<QPrinter> printer = provider();
+    if (!printer) {
+        return noDefaultPrinterText();
     }
-    // The widget draws itself at the printer's resolution, scaled from screen dots to printer
-    // dots, rather than as a screen-resolution picture blown up to size.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRectF place
-        = placeOnPage(widget, page.translated(-page.topLeft()), printer.resolution());
-    painter.translate(place.topLeft());
-    painter.scale(place.width() / widget.width(), place.height() / widget.height());
-    widget.render(&painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return pageNotSentText(printerLabel(printer));
-    }
-    return std::nullopt;
+    return printPicture(widget, *printer);
 }
 
 } // namespace gridwick

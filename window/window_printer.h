@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -10,11 +11,15 @@ class QWidget;
 
 namespace gridwick {
 
+// Where File > Print prints; null when no printer is set up.
+using PrinterProvider = std::function<std::unique_ptr<QPrinter>()>;
+
 // The system's default printer, or null when none is set up.
 [[nodiscard]] std::unique_ptr<QPrinter> defaultPrinter();
 
-// Prints the widget as it looks, at its size on screen, on one page. Returns what went
-// wrong, or nothing once the page has been handed to the printer.
-[[nodiscard]] std::optional<QString> printPicture(QWidget& widget, QPrinter& printer);
+// Prints the widget as it looks, sharp, on one page: on the desktop to the provider's printer
+// (window_printer.cpp), in a page through the browser's print dialog (window_printer_web.cpp).
+// Returns what went wrong, or nothing once the page is on its way.
+[[nodiscard]] std::optional<QString> printWindow(QWidget& widget, const PrinterProvider& provider);
 
 } // namespace gridwick

@@ -1,0 +1,35 @@
+#include "window/window_host.h"
+
+#include "tally/tally_counters.h"
+#include "window/frm_gridwick.h"
+#include "window/message_boxes.h"
+#include "window/web_page.h"
+
+#include <QCoreApplication>
+#include <QRect>
+
+#include <cstdlib>
+
+namespace gridwick {
+
+void attachToHost(FrmGridwick& window)
+{
+    // The page is the window's frame and the tab shows its title: Qt draws no frame of its own.
+    // Qt fills the page's container with its screen, so the container takes the window's size.
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.ensurePolished();
+    const QRect place(QPoint(0, 0), window.sizeHint());
+    window.setGeometry(place);
+    web_page::fitWindow(place.size());
+    // A pick is what leaving would lose; cleared or ended, there is nothing to lose.
+    QObject::connect(&window, &FrmGridwick::tallyShown, &window,
+        [](const TallyCounters& counters) { web_page::askBeforeLeaving(counters.intPicks > 0); });
+    QObject::connect(&window, &FrmGridwick::endProgramRequested, &window, [&window] {
+        window.hide();
+        web_page::askBeforeLeaving(false);
+        web_page::showEnded(programEndedText());
+        QCoreApplication::exit(EXIT_SUCCESS);
+    });
+}
+
+} // namespace gridwick
