@@ -8,6 +8,9 @@
 #   install-deps.sh release   for the optimised build's whole suite (tools/build.sh release)
 #   install-deps.sh windows   to build gridwick.exe and its installer and try them under Wine
 #                             (Debian 13 only: Qt 6.8 for Windows needs its MinGW)
+#   install-deps.sh web       to build the web page with Qt for WebAssembly and try it in
+#                             headless Chromium, its unit tests under Node.js (Debian 13 only:
+#                             Qt for the web is built with its emscripten)
 #   install-deps.sh arm64     to cross-build Gridwick and its Debian package for arm64 and try
 #                             them under qemu-aarch64 (Debian 13, on an amd64 machine); adds the
 #                             arm64 architecture to dpkg
@@ -24,7 +27,7 @@ if [[ ${1:-} == --download-only ]]; then
     download_only=(--download-only)
     shift
 fi
-use=${1:?"usage: install-deps.sh [--download-only] program|screenshot|release|windows|arm64|test"}
+use=${1:?"usage: install-deps.sh [--download-only] program|screenshot|release|windows|arm64|web|test"}
 # shellcheck source=tools/debian-release.sh
 . tools/debian-release.sh
 
@@ -80,6 +83,16 @@ arm64_packages=(
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils dpkg-dev devscripts lintian file
     desktop-file-utils appstream man-db
 )
+# The web page: built with Debian's emscripten against Qt for WebAssembly, whose host tools are
+# Debian's own Qt (lrelease, and Qt's translations for the standard buttons); its unit tests run
+# under Node.js; the page is tried in Debian's Chromium through Selenium, the boxes read by OCR,
+# what it prints by poppler; its sizes measured with gzip and brotli.
+web_packages=(
+    emscripten nodejs cmake ninja-build xz-utils googletest qt6-base-dev qt6-base-dev-tools
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    chromium chromium-driver python3-selenium python3-pytest python3-pytest-timeout python3-pil
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra poppler-utils brotli
+)
 # What builds for other machines needs this one to be amd64: Wine runs on it alone.
 cross_builds=false
 if ((GRIDWICK_DEBIAN_RELEASE >= 13)) && [[ $(dpkg --print-architecture) == amd64 ]]; then
@@ -105,7 +118,7 @@ release | test)
     if [[ $use == test ]]; then
         packages+=("${other_packages[@]}")
         if $cross_builds; then
-            packages+=("${windows_packages[@]}" "${arm64_packages[@]}")
+            packages+=("${windows_packages[@]}" "${arm64_packages[@]}" "${web_packages[@]}")
         elif ((GRIDWICK_DEBIAN_RELEASE < 13)); then
             packages+=(debootstrap)
         fi
@@ -119,8 +132,12 @@ arm64)
     why="for Gridwick for arm64"
     packages=("${arm64_packages[@]}")
     ;;
+web)
+    why="for Gridwick in the browser"
+    packages=("${web_packages[@]}")
+    ;;
 *)
-    echo "install-deps.sh: unknown use '$use': program, screenshot, release, windows, arm64 or test" >&2
+    echo "install-deps.sh: unknown use '$use': program, screenshot, release, windows, arm64, web or test" >&2
     exit 2
     ;;
 esac
@@ -141,7 +158,7 @@ build_deps_unmet() { # PROFILE...
     ! { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "$@" >/dev/null 2>&1; }
 }
 build_deps_unmet=false
-if [[ $use != windows && $use != arm64 ]] && build_deps_unmet "${profile[@]}"; then
+if [[ $use != windows && $use != arm64 && $use != web ]] && build_deps_unmet "${profile[@]}"; then
     build_deps_unmet=true
 fi
 # The arm64 package's: the same, for arm64, as a cross build without its tests.

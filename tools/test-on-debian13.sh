@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The README's two commands on Debian 13 "trixie", as a new user runs them on a machine that
 # builds software: in a minimal Debian 13 with build-essential and git, `bash tools/run.sh
-# --version`, then `bash tools/test.sh` (there: the optimised, sanitizer, Clang and Windows
-# workflows and the style checks). Debian 12 cannot build gridwick.exe; this is how its test
+# --version`, then `bash tools/test.sh` (there: the optimised, sanitizer, Clang, Windows, arm64
+# and web workflows and the style checks). Debian 12 cannot build gridwick.exe; this is how its test
 # command does.
 #   test-on-debian13.sh prepare   makes that Debian 13 image under build/debian13 with
 #                                 debootstrap (once, kept), and fetches what the two commands
@@ -63,16 +63,22 @@ mkdir -p "$work/apt-archives"
 mount --bind "$work/apt-archives" "$root/var/cache/apt/archives"
 mounted+=("$root/var/cache/apt/archives")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# A minimal image has no hosts file, which a machine has: without it "localhost", where the web
+# tests reach chromedriver, names no address.
+printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n' >"$root/etc/hosts"
 
 source=$root/src/gridwick
 mkdir -p "$source"
 git ls-files -z | tar --null -T - -c | tar -x -C "$source"
-# The prebuilt Qt for Windows, where tools/qt-for-windows.sh looks beside the copy.
-archive=$(bash tools/qt-for-windows.sh archive)
-if [[ -n $archive ]]; then
-    mkdir -p "$root/src/shared/qt6-windows"
-    cp "$archive" "$root/src/shared/qt6-windows/"
-fi
+# The prebuilt Qts for Windows and the web, where tools/qt-for-windows.sh and qt-for-wasm.sh
+# look beside the copy.
+for platform in windows wasm; do
+    archive=$(bash "tools/qt-for-$platform.sh" archive)
+    if [[ -n $archive ]]; then
+        mkdir -p "$root/src/shared/qt6-$platform"
+        cp "$archive" "$root/src/shared/qt6-$platform/"
+    fi
+done
 
 in_chroot() { # SCRIPT: runs in the copy of the source, which is made a git work tree
     chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \

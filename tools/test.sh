@@ -3,7 +3,8 @@
 # and package tests included); the tally, window and a shorter soak again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and built with Clang; gridwick.exe, built against Qt 6.8 for
 # Windows and tried under Wine, which only Debian 13 can build; Gridwick and its Debian package
-# for arm64, cross-built and tried under qemu-aarch64 (both from amd64); then the style checks. On Debian
+# for arm64, cross-built and tried under qemu-aarch64; the web page, built with Qt for
+# WebAssembly and tried in headless Chromium (all three from amd64); then the style checks. On Debian
 # 12 the README's two commands then run on Debian 13 as a new user runs them, in a chroot that
 # starts as a minimal Debian 13 with build-essential: tools/run.sh --version, then this script.
 set -euo pipefail
@@ -15,7 +16,8 @@ presets=(release sanitize clang)
 if ((GRIDWICK_DEBIAN_RELEASE >= 13)); then
     if [[ $(dpkg --print-architecture) == amd64 ]]; then
         bash tools/qt-for-windows.sh
-        presets+=(windows arm64)
+        bash tools/qt-for-wasm.sh
+        presets+=(windows arm64 wasm)
     fi
 else
     # Making Debian 13's chroot is mostly downloading: it goes on beside the host's builds.

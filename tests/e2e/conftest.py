@@ -2,9 +2,9 @@
 
 Each server is private to the run: an X server (with openbox where a window manager is needed),
 a CUPS scheduler whose default queue is cups-pdf, the session and accessibility buses, a headless
-weston and a Wine prefix. Each fixture stops what it started, by process id, in its teardown.
---platform says where the program runs (x11, wayland or windows); the scenarios take the driver
-of that platform from the `driver` fixture.
+weston, a Wine prefix and a web server for the page. Each fixture stops what it started, by process
+id, in its teardown. --platform says where the program runs (x11, wayland, windows or web); the
+scenarios take the driver of that platform from the `driver` fixture.
 """
 
 import contextlib
@@ -12,6 +12,7 @@ import functools
 import importlib
 import os
 import pathlib
+import re
 import shutil
 import tempfile
 
@@ -21,12 +22,13 @@ from processes import Started, wait_until
 
 
 def pytest_addoption(parser):
-    parser.addoption("--platform", choices=("x11", "wayland", "windows"), default="x11",
+    parser.addoption("--platform", choices=("x11", "wayland", "windows", "web"), default="x11",
                      help="where the program runs")
     for option, what in (("program", "the gridwick (gridwick.exe on windows) under test"),
                          ("ask-for-provider", "windows: the program that asks for gridwick.exe's UI Automation "
                                               "provider, as a screen reader does"),
-                         ("downloads", "windows: the folder of the zip, the MSI and SHA256SUMS")):
+                         ("downloads", "windows: the folder of the zip, the MSI and SHA256SUMS"),
+                         ("page", "web: the folder of the page and the files it loads")):
         parser.addoption(f"--{option}", type=lambda path: pathlib.Path(path).resolve(), help=what)
     parser.addoption("--architecture", help="the Debian package: cross-built for this architecture")
 
@@ -88,9 +90,13 @@ def accessibility_bus(scratch):
 
 
 @pytest.fixture(scope="session")
-def printer(scratch):
+def printer(scratch, option):
     """A private CUPS scheduler on a socket of its own, whose default queue is cups-pdf: the
-    folder where its PDFs appear. A scheduler that will not take the queue gets one fresh start."""
+    folder where its PDFs appear. A scheduler that will not take the queue gets one fresh start.
+    A page prints through the browser: its driver puts there what the print dialog would print."""
+    if option("platform") == "web":
+        yield scratch / "printed"
+        return
     import private_cups
     for attempt in (1, 2):
         scheduler = private_cups.start(scratch / f"cups-{attempt}")
@@ -132,10 +138,23 @@ def wine_prefix(scratch):
     wine.stop_server()
 
 
+@pytest.fixture(scope="session")
+def web_server(scratch, option):
+    """Python's static server on a loopback port it picks itself, serving the page's folder as
+    any static host would. The page's address is GRIDWICK_PAGE, as the X server's is DISPLAY."""
+    log = scratch / "web-server.log"
+    server = Started(["python3", "-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory", option("page"), "0"],
+                     log)
+    port = wait_until(lambda: next(iter(re.findall(r" port (\d+)", log.read_text())), None), "the web server")
+    os.environ["GRIDWICK_PAGE"] = f"http://127.0.0.1:{port}/"
+    yield os.environ["GRIDWICK_PAGE"]
+    server.stop()
+
+
 # What each platform's program needs running. The drivers join the accessibility bus as they are
 # imported: after it starts.
 SERVERS = {"x11": ("x_server", "accessibility_bus"), "wayland": ("compositor", "accessibility_bus"),
-           "windows": ("window_manager", "wine_prefix")}
+           "windows": ("window_manager", "wine_prefix"), "web": ("web_server",)}
 
 
 @pytest.fixture(scope="session")

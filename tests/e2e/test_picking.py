@@ -44,6 +44,15 @@ def test_plus_100_more(driver, way):
     assert driver.spoken() == [spoken_result(boxes)]
 
 
+def test_escape_closes_a_second_pop_up(driver):
+    """After a pop-up from the right button, the keyboard still reaches the window."""
+    if driver.platform != "web":
+        pytest.skip("only a page can lose the keyboard to the right button (its focus left on the page)")
+    boxes = driver.boxes()
+    assert driver.escape_closes_pop_up()
+    assert driver.boxes() == boxes
+
+
 def test_print_puts_one_sharp_page_on_the_default_printer(driver, printer):
     def pdfs():  # the private scheduler numbers jobs from 1 again, so names repeat across runs
         return {path: path.stat().st_mtime_ns for path in printer.glob("*.pdf")} if printer.exists() else {}

@@ -13,6 +13,32 @@ def test_exit_answered_yes_ends_the_program(own_driver):
     program.ask_to_quit("File > Exit")
     program.answer("Yes")
     assert program.wait_for_end() == 0
+    if program.platform == "web":  # a page stays: it says that the program has ended
+        assert program.ended_text() == program.words("Gridwick has ended. Reload the page to start it again.")
+
+
+def test_leaving_the_page_after_a_pick_asks_first(own_driver, option):
+    """The browser's own question, as closing the window asks the quit question on the desktop."""
+    if option("platform") != "web":
+        pytest.skip("closing the window asks the quit question: test_quit_answered_no_keeps_everything")
+    program = own_driver()
+    assert not program.leaving_asks()
+    program.pick()
+    program.picks_reach(1)
+    assert program.leaving_asks()
+
+
+def test_phone_tap_picks_and_long_press_opens_the_pop_up(own_driver, option):
+    """A 390-pixel-wide touch screen: the whole window, scaled down to fit, and fingers for the pointer."""
+    if option("platform") != "web":
+        pytest.skip("only the page runs on phones")
+    program = own_driver(phone=True)
+    assert program.fits_the_screen()
+    program.tap_pick()
+    require_one_pick(program.picks_reach(1))
+    program.long_press_surface()
+    program.tap_first_item()
+    assert int(program.picks_reach(101)["Total picks"]) == 101
 
 
 @pytest.mark.parametrize("language, yes, no", [("de_DE.UTF-8", "Ja", "Nein"), ("fr_FR.UTF-8", "Oui", "Non")])
