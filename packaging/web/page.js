@@ -20,7 +20,8 @@
             // A screen narrower than the page lays it out at the page's width, scaled to fit.
             const pageWidth = document.getElementById("page").offsetWidth;
             if (window.screen.width < pageWidth) {
-                widthMeta.content = `width=${pageWidth}`;
+                const scale = window.screen.width / pageWidth;
+                widthMeta.content = `width=${pageWidth}, initial-scale=${scale}, minimum-scale=${scale}`;
             }
         },
         say(line) {
@@ -54,20 +55,42 @@
         },
     };
 
-    // A long press on a touch screen comes as the browser's context menu event alone, which Qt's
-    // web platform does not take for a right-button press: the window is given one there.
+    // A long press on a touch screen is the right button's press. Some browsers send it as the
+    // context menu event, which Qt's web platform does not take for one, and some (Safari) send
+    // nothing: the window is given the press itself, once per touch.
+    const longPressTime = 500;
+    const slack = 10; // how far a finger may move and still be held in place, in CSS pixels
     let pointerType = "mouse";
-    container.addEventListener("pointerdown", (event) => { pointerType = event.pointerType; }, true);
-    const pressRightButton = (event) => {
-        const target = event.composedPath()[0];
-        const where = { clientX: event.clientX, clientY: event.clientY, screenX: event.screenX, screenY: event.screenY };
+    let held = null;
+    const pressRightButton = () => {
+        clearTimeout(held.timer);
+        if (held.pressed) {
+            return;
+        }
+        held.pressed = true;
         for (const [type, buttons] of [["pointerdown", 2], ["pointerup", 0]]) {
-            target.dispatchEvent(new PointerEvent(type, {
-                ...where, bubbles: true, composed: true, cancelable: true, pointerId: 1,
+            held.target.dispatchEvent(new PointerEvent(type, {
+                ...held.where, bubbles: true, composed: true, cancelable: true, pointerId: 1,
                 pointerType: "mouse", isPrimary: true, button: 2, buttons,
             }));
         }
     };
+    container.addEventListener("pointerdown", (event) => {
+        pointerType = event.pointerType;
+        if (event.pointerType === "touch") {
+            const { clientX, clientY, screenX, screenY } = event;
+            held = { target: event.composedPath()[0], where: { clientX, clientY, screenX, screenY }, pressed: false };
+            held.timer = setTimeout(pressRightButton, longPressTime);
+        }
+    }, true);
+    const letGo = () => clearTimeout(held?.timer);
+    container.addEventListener("pointerup", letGo, true);
+    container.addEventListener("pointercancel", letGo, true);
+    container.addEventListener("pointermove", (event) => {
+        if (held && Math.hypot(event.clientX - held.where.clientX, event.clientY - held.where.clientY) > slack) {
+            letGo();
+        }
+    }, true);
 
     // After a right-button press Qt's web platform leaves the page's focus on the body, where
     // keys reach neither the window nor its pop-up: the focus goes back to the window drawn
@@ -82,8 +105,8 @@
 
     container.addEventListener("contextmenu", (event) => {
         event.preventDefault();
-        if (pointerType === "touch") {
-            pressRightButton(event);
+        if (pointerType === "touch" && held) {
+            pressRightButton();
         }
         setTimeout(focusTopWindow);
     });

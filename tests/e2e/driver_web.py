@@ -55,9 +55,9 @@ class Driver:
         options = webdriver.ChromeOptions()
         for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
-        if self.words.language != "en":  # the browser's languages, as its settings give them
-            options.add_experimental_option("prefs", {"intl.accept_languages": f"{self.words.language}-"
-                                                      f"{environment['LC_ALL'][3:5]},{self.words.language}"})
+        if "LC_ALL" in environment:  # the browser's languages, as its settings give them: de_DE as de-DE,de
+            region = environment["LC_ALL"].split(".")[0].replace("_", "-")
+            options.add_experimental_option("prefs", {"intl.accept_languages": f"{region},{self.words.language}"})
         if phone:
             options.add_experimental_option("mobileEmulation", PHONE)
         self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -66,7 +66,7 @@ class Driver:
                    f"the page to load: {self.status()}", 60)
         self.script(LISTEN)
         self.told_before = 0
-        self.window = self.windows()[0]
+        self.window = self.browser.find_element(By.ID, "screen")  # the page sizes it to the window
 
     def close(self):
         with contextlib.suppress(Exception):
@@ -90,7 +90,7 @@ class Driver:
     def picture(self):
         path = self.scratch / "window.png"
         path.write_bytes(self.window.screenshot_as_png)
-        return Picture(path, self.window.size["width"] / CLIENT_WIDTH, self.words)
+        return Picture(path, Image.open(path).width / CLIENT_WIDTH, self.words)  # at the device's pixel ratio
 
     def boxes(self, names=BOX_NAMES):
         return self.picture().boxes(names)
@@ -234,9 +234,11 @@ class Driver:
         return self.question_window.find_element(By.CSS_SELECTOR, ".window-name").text
 
     def question_text(self):
+        """The question's words read by OCR from its picture, in black and white and enlarged:
+        OCR misses the caption inside the focused button's frame."""
         path = self.scratch / "question.png"
         path.write_bytes(self.question_window.screenshot_as_png)
-        image = Image.open(path).convert("L")
+        image = Image.open(path).convert("L").point(lambda value: 0 if value < 128 else 255)  # no blue focus frame
         return ocr([image.resize((image.width * 3, image.height * 3))], "-l", self.words.ocr_language, "--psm", "11")[0]
 
     def answer(self, button):
