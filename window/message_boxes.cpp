@@ -62,7 +62,8 @@ QString pageNotSentText(const QString& printer)
 
 QString pictureNotDrawnText()
 {
-    return QCoreApplication::translate("MessageBoxes", "The window could not be drawn for printing.");
+    return QCoreApplication::translate(
+        "MessageBoxes", "The window could not be drawn for printing.");
 }
 
 QString programEndedText()

@@ -14,12 +14,12 @@ namespace gridwick {
 // nothing of it is drawn, shows itself anew with each line.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-struct ResultNotice::Channel {
+struct NoticeChannel {
     QWidget& window;
 };
 
 ResultNotice::ResultNotice(QWidget& window)
-    : channel_(std::make_unique<Channel>(Channel { window }))
+    : channel_(std::make_unique<NoticeChannel>(NoticeChannel { window }))
 {
 }
 
@@ -46,12 +46,12 @@ namespace {
 
 } // namespace
 
-struct ResultNotice::Channel {
+struct NoticeChannel {
     QWidget* notification; // owned by the window
 };
 
 ResultNotice::ResultNotice(QWidget& window)
-    : channel_(std::make_unique<Channel>(Channel { new QWidget(&window) }))
+    : channel_(std::make_unique<NoticeChannel>(NoticeChannel { new QWidget(&window) }))
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&noticeInterface);

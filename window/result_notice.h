@@ -8,6 +8,7 @@ class QWidget;
 namespace gridwick {
 
 struct TallyCounters;
+struct NoticeChannel; // where a notice's line goes: each platform's own
 
 // What a command did, in one line for a screen reader: "Visitor 16, home 49, home wins, 1 pick".
 [[nodiscard]] QString resultLine(const TallyCounters& counters);
@@ -24,8 +25,7 @@ public:
     void say(const QString& line);
 
 private:
-    struct Channel; // where the line goes
-    std::unique_ptr<Channel> channel_;
+    std::unique_ptr<NoticeChannel> channel_;
 };
 
 } // namespace gridwick

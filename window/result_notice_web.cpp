@@ -8,9 +8,11 @@ namespace gridwick {
 
 // Qt's web platform has no live region, and an accessibility announcement changes nothing in the
 // page: the page's own polite live region tells the line.
-struct ResultNotice::Channel { };
+struct NoticeChannel { };
 
-ResultNotice::ResultNotice(QWidget& /*window*/) { }
+ResultNotice::ResultNotice(QWidget& /*window*/)
+{
+}
 
 ResultNotice::~ResultNotice() = default;
 

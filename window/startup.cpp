@@ -6,8 +6,8 @@
 #include "window/font_substitutes.h"
 #include "window/frm_gridwick.h"
 #include "window/translations.h"
-#include "window/window_host.h"
 #include "window/user_locale.h"
+#include "window/window_host.h"
 
 #include <QApplication>
 #include <QString>
