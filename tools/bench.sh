@@ -5,8 +5,24 @@
 #   bench.sh           on this machine
 #   bench.sh windows   start-up of gridwick.exe under Wine against a bare Qt 6.8 exe, built in
 #                      Debian 13 (in its chroot when this is Debian 12)
+#   bench.sh web       the web page in headless Chromium: start-up against a bare page, its
+#                      download's sizes, a batch of 900 against the desktop's; built in Debian 13
+#                      (in its chroot when this is Debian 12)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [[ ${1:-} == web ]]; then
+    # shellcheck source=tools/debian-release.sh
+    . tools/debian-release.sh
+    if ((GRIDWICK_DEBIAN_RELEASE < 13)); then
+        exec bash tools/test-on-debian13.sh bench-web
+    fi
+    bash tools/install-deps.sh web
+    bash tools/qt-for-wasm.sh
+    bash tools/build.sh release >/dev/null
+    cmake --preset wasm -DGRIDWICK_BUILD_BENCHMARKS=ON >/dev/null
+    cmake --build --preset wasm --target gridwick_web bare_page >/dev/null
+    exec python3 bench/web_bench.py build/wasm build/release/bench/window_bench
+fi
 if [[ ${1:-} == windows ]]; then
     # shellcheck source=tools/debian-release.sh
     . tools/debian-release.sh

@@ -10,6 +10,9 @@
 #                                 downloading: the test command runs it beside the host's builds)
 #   test-on-debian13.sh           the two commands
 #   test-on-debian13.sh windows   the project's set-up for Windows, then the windows workflow
+#   test-on-debian13.sh web       the project's set-up for the web, then the wasm workflow; the
+#                                 page, its zip and SHA256SUMS are put in build/wasm here
+#   test-on-debian13.sh bench-web   the web page's benchmarks
 #   test-on-debian13.sh bench-windows   the start-up benchmark of gridwick.exe under Wine
 # Each step runs in a fresh copy of the image, with the tracked files copied in, so that nothing
 # installed by an earlier run is there. What it mounts, it unmounts on every way out.
@@ -116,8 +119,20 @@ windows)
 bench-windows)
     in_chroot 'bash tools/bench.sh windows'
     ;;
+web)
+    in_chroot '
+        bash tools/install-deps.sh web
+        bash tools/qt-for-wasm.sh
+        cmake --workflow --preset wasm'
+    rm -rf build/wasm
+    mkdir -p build/wasm
+    cp -a "$source"/build/wasm/{web,gridwick-*-web.zip,SHA256SUMS} build/wasm/
+    ;;
+bench-web)
+    in_chroot 'bash tools/bench.sh web'
+    ;;
 *)
-    echo "test-on-debian13.sh: unknown step '$step': prepare, test, windows or bench-windows" >&2
+    echo "test-on-debian13.sh: unknown step '$step': prepare, test, windows, web, bench-windows or bench-web" >&2
     exit 2
     ;;
 esac

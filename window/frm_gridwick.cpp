@@ -98,7 +98,7 @@ template <typename Action> bool FrmGridwick::runCommand(Action&& action) noexcep
         failure = QString::fromLocal8Bit(error.what());
     }
     display_.flush();
-    emit tallyShown(tally_.counters());
+    emit tallyShown();
     if (failure) {
         reportFailure(this, *failure);
     }

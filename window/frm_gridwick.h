@@ -38,8 +38,8 @@ signals:
     // File > Exit was confirmed: the program must end now, without closing the window first
     // (closing would ask the quit question again).
     void endProgramRequested();
-    // A command has ended and the boxes show the tally it left.
-    void tallyShown(const gridwick::TallyCounters& counters);
+    // A command has ended and the boxes show the tally it left (counters()).
+    void tallyShown();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

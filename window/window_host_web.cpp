@@ -28,7 +28,7 @@ void attachToHost(FrmGridwick& window)
     web_page::fitWindow(place.size());
     // A pick is what leaving would lose; cleared or ended, there is nothing to lose.
     QObject::connect(&window, &FrmGridwick::tallyShown, &window,
-        [](const TallyCounters& counters) { web_page::askBeforeLeaving(counters.intPicks > 0); });
+        [&window] { web_page::askBeforeLeaving(window.counters().intPicks > 0); });
     QObject::connect(&window, &FrmGridwick::endProgramRequested, &window, [&window] {
         window.hide();
         web_page::askBeforeLeaving(false);

@@ -34,10 +34,11 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
                   "--window-size=800,600"]
 # A phone: 390 CSS pixels wide, a touch screen.
 PHONE = {"deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3, "touch": True, "mobile": True}}
-# What a screen reader would be given: each text the live region takes, in order.
+# What a screen reader would be given: each text the page's polite live region takes, in order.
 LISTEN = """window.gridwickTold = [];
-new MutationObserver(() => window.gridwickTold.push(document.getElementById('told').textContent))
-    .observe(document.getElementById('told'), {childList: true, characterData: true, subtree: true});
+const region = document.querySelector('[aria-live="polite"]');
+new MutationObserver(() => window.gridwickTold.push(region.textContent))
+    .observe(region, {childList: true, characterData: true, subtree: true});
 window.addEventListener('beforeprint', () => { window.gridwickPrintAsked = true; });"""
 # Qt's windows, the top one last, inside the shadow root Qt draws in.
 QT_WINDOWS = "return [...document.getElementById('qt-shadow-container').shadowRoot.querySelectorAll('.qt-window')]"
