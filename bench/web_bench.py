@@ -6,7 +6,7 @@
 - the download: each file raw, with gzip -9 and with brotli, as servers send them, the .wasm
   against the bare page's;
 - a batch of 900, from the Return on Plus 900 More to the new count told, against the desktop's
-  (window_bench's BM_WindowBatch900FromMenu, offscreen), in the same run.
+  (window_bench's BM_WindowBatch900FromReturn, offscreen: the same span), in the same run.
 Prints each figure beside its goal; exits with status 1 if a goal is missed.
 Usage: web_bench.py WASM_BUILD_DIR WINDOW_BENCH [LOADS]
 """
@@ -106,7 +106,7 @@ def batch_of_900(browser, address):
 
 
 def desktop_batch_of_900():
-    done = subprocess.run([window_bench, "--benchmark_filter=BM_WindowBatch900FromMenu", "--benchmark_format=json",
+    done = subprocess.run([window_bench, "--benchmark_filter=BM_WindowBatch900FromReturn", "--benchmark_format=json",
                            "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"],
                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), capture_output=True, text=True, check=True)
     median = next(row for row in json.loads(done.stdout)["benchmarks"] if row.get("aggregate_name") == "median")

@@ -214,8 +214,8 @@ if ((${#missing[@]} > 0)) || $build_deps_unmet || $cross_build_deps_unmet; then
     } >"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
 fi
 
-if [[ $use != program && $use != screenshot && -z ${download_only[*]} ]]; then
-    # The quit question is tried in German and French.
+if [[ $use != program && $use != screenshot && $use != web && -z ${download_only[*]} ]]; then
+    # The quit question is tried in German and French (the page's in the browser's languages).
     for locale in de_DE fr_FR; do
         if ! locale -a | grep -qx "$locale.utf8"; then
             become_root

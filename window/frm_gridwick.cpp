@@ -34,8 +34,9 @@ namespace {
 
 } // namespace
 
-FrmGridwick::FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent)
-    : QMainWindow(parent)
+FrmGridwick::FrmGridwick(
+    std::unique_ptr<RandomSource> random, QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
     , ui_(setUpLayout(*this))
     , random_(std::move(random))
     , display_(textBoxesIn(*this))

@@ -24,7 +24,9 @@ class FrmGridwick final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent = nullptr);
+    // The flags are the window's where it runs (hostWindowFlags()), set before its layout is.
+    explicit FrmGridwick(std::unique_ptr<RandomSource> random, QWidget* parent = nullptr,
+        Qt::WindowFlags flags = {});
     ~FrmGridwick() override;
     FrmGridwick(const FrmGridwick&) = delete;
     FrmGridwick& operator=(const FrmGridwick&) = delete;

@@ -109,7 +109,7 @@ int runGridwick(int argc, char** argv, const std::function<void(QMainWindow&)>& 
     QApplication::setDesktopFileName(QStringLiteral(GRIDWICK_APP_ID));
     installFontSubstitutes();
 
-    FrmGridwick window(std::make_unique<XoshiroRandom>());
+    FrmGridwick window(std::make_unique<XoshiroRandom>(), nullptr, hostWindowFlags());
     attachToHost(window);
     window.show();
     if (onShown) {

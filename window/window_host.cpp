@@ -8,6 +8,11 @@
 
 namespace gridwick {
 
+Qt::WindowFlags hostWindowFlags()
+{
+    return {};
+}
+
 void attachToHost(FrmGridwick& window)
 {
     // Exit ends the program at once: exit() stops the event loop without closing the window,

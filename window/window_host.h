@@ -1,8 +1,14 @@
 #pragma once
 
+#include <Qt>
+
 namespace gridwick {
 
 class FrmGridwick;
+
+// The window's flags where it runs: on the desktop the window system frames it; in a page the
+// page is its frame and the tab shows its title, so Qt draws no frame of its own.
+[[nodiscard]] Qt::WindowFlags hostWindowFlags();
 
 // Binds the window to what hosts it, before it is shown: how a run ends once the user has said
 // Yes to File > Exit's quit question, and what else the host asks of the window.

@@ -12,16 +12,14 @@
 
 namespace gridwick {
 
+Qt::WindowFlags hostWindowFlags()
+{
+    return Qt::FramelessWindowHint;
+}
+
 void attachToHost(FrmGridwick& window)
 {
-    // The page is the window's frame and the tab shows its title: Qt draws no frame of its own.
     // Qt fills the page's container with its screen, so the container takes the window's size.
-    // Setting a flag makes the window anew, which forgets where its focus was.
-    QWidget* focus = window.focusWidget();
-    window.setWindowFlag(Qt::FramelessWindowHint);
-    if (focus != nullptr) {
-        focus->setFocus();
-    }
     window.ensurePolished();
     const QRect place(QPoint(0, 0), window.sizeHint());
     window.setGeometry(place);
