@@ -11,48 +11,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 prefix=$project/build/qt6-wasm/qt6-wasm
-# Beside this checkout, or beside the one it was cloned from (a fresh clone elsewhere).
-name=shared/qt6-wasm/qt6-wasm-6.8.2-static.tar.xz
-archive=${GRIDWICK_QT_WASM_ARCHIVE:-$project/../$name}
-origin=$(git remote get-url origin 2>/dev/null || true)
-if [[ ! -f $archive && -d $origin ]]; then
-    archive=$origin/../$name
-fi
+# shellcheck source=tools/prebuilt-qt.sh
+. tools/prebuilt-qt.sh
+archive=${GRIDWICK_QT_WASM_ARCHIVE:-$(prebuilt_qt_archive shared/qt6-wasm/qt6-wasm-6.8.2-static.tar.xz)}
 sha256=be8efa88cebb25da5a007f4116f12ce6605a33cb865b9bdccc50bc17731db15d
-source_version=6.8.2+dfsg-9+deb13u2
 
 if [[ ${1:-} == archive ]]; then
     [[ -f $archive ]] && realpath "$archive"
     exit 0
 fi
-if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then
+if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]] \
+    || unpack_prebuilt_qt "$archive" "$sha256" "$prefix" "Qt for WebAssembly"; then
     exit 0
-fi
-mkdir -p "$(dirname "$prefix")"
-
-if [[ -f $archive ]]; then
-    if echo "$sha256  $archive" | sha256sum --check --status; then
-        echo "Unpacking Qt for WebAssembly from $archive"
-        tar -xJf "$archive" -C "$(dirname "$prefix")"
-        exit 0
-    fi
-    echo "$archive does not have the sha256 $sha256; building Qt instead" >&2
 fi
 
 echo "Building Qt for WebAssembly from Debian's qt6-base source"
 work=$project/build/qt6-wasm/source
-rm -rf "$work"
-mkdir -p "$work/build"
-sources=/etc/apt/sources.list.d/gridwick-trixie-source.sources
-if [[ ! -e $sources ]]; then
-    mirror=$(bash tools/debian-mirror.sh)
-    printf '%s\n' 'Types: deb-src' "URIs: $mirror" \
-        'Suites: trixie trixie-updates' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$sources"
-    apt-get update -q
-fi
-(cd "$work" && apt-get source -q "qt6-base=$source_version")
-source_tree=$(echo "$work"/qt6-base-*/)
+source_tree=$(fetch_qt_source "$work")
 # Qt's configure finds Emscripten through EMSDK; Debian's has no EMSCRIPTEN_ROOT line, so Qt
 # takes /usr/share/emscripten's own compiler and toolchain file. Asyncify: QDialog::exec,
 # QMessageBox::exec and QMenu::exec run nested event loops. Single-threaded: no

@@ -11,48 +11,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 prefix=$project/build/qt6-windows/qt6-win
-# Beside this checkout, or beside the one it was cloned from (a fresh clone elsewhere).
-name=shared/qt6-windows/qt6-win-6.8.2-mingw-static.tar.xz
-archive=${GRIDWICK_QT_WINDOWS_ARCHIVE:-$project/../$name}
-origin=$(git remote get-url origin 2>/dev/null || true)
-if [[ ! -f $archive && -d $origin ]]; then
-    archive=$origin/../$name
-fi
+# shellcheck source=tools/prebuilt-qt.sh
+. tools/prebuilt-qt.sh
+archive=${GRIDWICK_QT_WINDOWS_ARCHIVE:-$(prebuilt_qt_archive shared/qt6-windows/qt6-win-6.8.2-mingw-static.tar.xz)}
 sha256=b2ca22931e1f139c940a4b3367e8917a41228061fe5e8ce80db708eb86f99fad
-source_version=6.8.2+dfsg-9+deb13u2
 
 if [[ ${1:-} == archive ]]; then
     [[ -f $archive ]] && realpath "$archive"
     exit 0
 fi
-if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]]; then
+if [[ -e $prefix/lib/cmake/Qt6/Qt6Config.cmake ]] \
+    || unpack_prebuilt_qt "$archive" "$sha256" "$prefix" "Qt for Windows"; then
     exit 0
-fi
-mkdir -p "$(dirname "$prefix")"
-
-if [[ -f $archive ]]; then
-    if echo "$sha256  $archive" | sha256sum --check --status; then
-        echo "Unpacking Qt for Windows from $archive"
-        tar -xJf "$archive" -C "$(dirname "$prefix")"
-        exit 0
-    fi
-    echo "$archive does not have the sha256 $sha256; building Qt instead" >&2
 fi
 
 echo "Building Qt for Windows from Debian's qt6-base source"
 work=$project/build/qt6-windows/source
-rm -rf "$work"
-mkdir -p "$work/build"
-sources=/etc/apt/sources.list.d/gridwick-trixie-source.sources
-if [[ ! -e $sources ]]; then
-    mirror=$(bash tools/debian-mirror.sh)
-    printf '%s\n' 'Types: deb-src' "URIs: $mirror" \
-        'Suites: trixie trixie-updates' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$sources"
-    apt-get update -q
-fi
-(cd "$work" && apt-get source -q "qt6-base=$source_version")
-source_tree=$(echo "$work"/qt6-base-*/)
+source_tree=$(fetch_qt_source "$work")
 # -no-feature-tabletevent: Debian's source drops wintab. -qt-freetype: the offscreen platform,
 # which the window tests use, is built on Windows only with FreeType. Stack clash protection
 # off: GCC's MinGW target stops on it with an internal compiler error.
